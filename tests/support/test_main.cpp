@@ -1,0 +1,14 @@
+// Every test binary starts here: a headless QApplication, so widgets, fonts
+// and pictures work without a display (test discovery runs us without the
+// test's environment, hence the fallback).
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
