@@ -1,0 +1,42 @@
+#pragma once
+// Opening the question bank for the quiz screen, and clearing its marks.
+#include "platform/Database.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <stdexcept>
+
+namespace bank {
+
+inline const QString arquivoBanco = QStringLiteral("tolvane.mdb");
+inline const QString sqlNaoSorteadas = QStringLiteral("SELECT * FROM questoes WHERE ja_foi='N'");
+inline const QString sqlSorteadas = QStringLiteral("SELECT * FROM questoes WHERE ja_foi='S'");
+
+// The fields every bank must have.
+const QStringList& camposObrigatorios();
+
+// The bank cannot be used; mensagem() names the file and the problem, in
+// Portuguese, ready for a message box.
+class BancoInvalido : public std::runtime_error {
+public:
+    explicit BancoInvalido(const QString& mensagem);
+    QString mensagem() const { return QString::fromUtf8(what()); }
+};
+
+// Opens tolvane.mdb in the program folder and checks its table and fields.
+// Marks left behind by a run that did not end normally are cleared here, so
+// a killed run never shrinks the next exam. Nothing is written to a bank
+// that fails a check. Throws BancoInvalido.
+std::unique_ptr<platform::Database> Abre_Banco(const QString& pastaPrograma);
+
+// The reset of the quiz screen's unload: every question drawn in this run
+// (and any left marked before it) becomes available again.
+void Zera_Marcas(platform::Database& bancoDados, QString& textoSql,
+                 std::unique_ptr<platform::Recordset>& registros);
+
+// Reads an encoded field of the current record and decodes it. A Null reads
+// as empty text, so one bad record degrades quietly instead of ending the exam.
+QString Le_Campo_Decodificado(platform::Recordset& registros, const QString& campo);
+
+} // namespace bank
