@@ -76,10 +76,8 @@ void ManualClock::advance(std::int64_t ms)
         const std::uint64_t generation = next->generation;
         next->tick();
         // A handler that stopped or restarted its own timer has already set its next tick.
-        if (next->running && next->generation == generation) {
+        if (next->running && next->generation == generation)
             next->due += next->interval;
-            next->order = ++sequence_;
-        }
     }
     now_ = target;
 }

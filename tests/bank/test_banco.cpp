@@ -1,0 +1,179 @@
+// Opening the bank and clearing its marks: what a player's next exam depends on.
+#include "bank/BancoQuestoes.h"
+#include "bank/modExterno.h"
+#include "TestBank.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+class BancoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pasta.isValid());
+        caminho = pasta.filePath(QStringLiteral("tolvane.mdb"));
+        modExterno::Preenche_Tabelas();
+    }
+    int contagem(const QString& onde)
+    {
+        return testbank::consulta(caminho, QStringLiteral("SELECT count(*) FROM questoes WHERE ") + onde).toInt();
+    }
+    QByteArray hash() const
+    {
+        QFile f(caminho);
+        f.open(QIODevice::ReadOnly);
+        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    }
+    // Opens the bank expecting a refusal; returns the message.
+    QString recusa()
+    {
+        try {
+            bank::Abre_Banco(pasta.path());
+        } catch (const bank::BancoInvalido& erro) {
+            return erro.mensagem();
+        }
+        ADD_FAILURE() << "o banco foi aceito";
+        return {};
+    }
+    QTemporaryDir pasta;
+    QString caminho;
+};
+
+} // namespace
+
+// Every refusal names the file and the problem, and writes nothing.
+TEST_F(BancoTest, UnusableBanksAreRefusedWithAClearMessageAndLeftUntouched)
+{
+    QString mensagem = recusa();
+    EXPECT_TRUE(mensagem.contains(caminho)) << mensagem.toStdString();
+    EXPECT_TRUE(mensagem.contains(QStringLiteral("não foi encontrado")));
+    EXPECT_FALSE(QFile::exists(caminho));
+
+    QFile(caminho).open(QIODevice::WriteOnly);
+    EXPECT_TRUE(recusa().contains(QStringLiteral("vazio")));
+    EXPECT_EQ(QFileInfo(caminho).size(), 0);
+
+    {
+        QFile f(caminho);
+        f.open(QIODevice::WriteOnly);
+        f.write("isto não é um banco de dados, é um texto qualquer que ocupa espaço......");
+    }
+    QByteArray antes = hash();
+    EXPECT_TRUE(recusa().contains(QStringLiteral("danificado")));
+    EXPECT_EQ(hash(), antes);
+
+    QFile::remove(caminho);
+    testbank::escreve(caminho, testbank::exemplos(3));
+    testbank::executa(caminho, QStringLiteral("ALTER TABLE questoes RENAME TO outra"));
+    EXPECT_TRUE(recusa().contains(QStringLiteral("tabela de questões")));
+
+    QFile::remove(caminho);
+    testbank::escreve(caminho, testbank::exemplos(3));
+    testbank::executa(caminho, QStringLiteral("UPDATE questoes SET ja_foi='S' WHERE numero=1;"
+                                              "ALTER TABLE questoes DROP COLUMN respC"));
+    antes = hash();
+    mensagem = recusa();
+    EXPECT_TRUE(mensagem.contains(QStringLiteral("\"respC\""))) << mensagem.toStdString();
+    EXPECT_EQ(hash(), antes); // the stale mark was not cleared on a refused bank
+}
+
+// A killed run leaves marks; the next run must start with every question available.
+TEST_F(BancoTest, OpeningClearsMarksLeftByARunThatDidNotEnd)
+{
+    testbank::escreve(caminho, testbank::exemplos(6));
+    testbank::executa(caminho, QStringLiteral("UPDATE questoes SET ja_foi='S' WHERE numero IN (2, 5)"));
+    auto banco = bank::Abre_Banco(pasta.path());
+    EXPECT_EQ(contagem(QStringLiteral("ja_foi='S'")), 0);
+    EXPECT_EQ(contagem(QStringLiteral("ja_foi='N'")), 6);
+}
+
+// The unload reset clears this run's marks and older ones, and nothing else.
+TEST_F(BancoTest, ResetClearsThisRunsAndStaleMarksOnly)
+{
+    testbank::escreve(caminho, testbank::exemplos(6));
+    auto banco = bank::Abre_Banco(pasta.path());
+    testbank::executa(caminho, QStringLiteral("UPDATE questoes SET ja_foi='S' WHERE numero=6;"
+                                              "UPDATE questoes SET ja_foi='x' WHERE numero=4"));
+    QString textoSql;
+    auto registros = banco->OpenRecordset(bank::sqlNaoSorteadas);
+    registros->Edit();
+    registros->SetField(QStringLiteral("ja_foi"), QStringLiteral("S"));
+    registros->Update();
+    EXPECT_EQ(contagem(QStringLiteral("ja_foi='S'")), 2);
+
+    bank::Zera_Marcas(*banco, textoSql, registros);
+    EXPECT_EQ(textoSql, bank::sqlSorteadas);
+    EXPECT_EQ(contagem(QStringLiteral("ja_foi='S'")), 0);
+    EXPECT_EQ(contagem(QStringLiteral("ja_foi='x'")), 1); // neither mark: never drawn, never reset
+}
+
+TEST_F(BancoTest, EncodedFieldsDecodeAndANullReadsAsEmptyText)
+{
+    auto registrosFonte = testbank::exemplos(2);
+    registrosFonte[0].pergunta = QStringLiteral("Qual é a cor da luz de bombordo?");
+    testbank::escreve(caminho, registrosFonte);
+    testbank::executa(caminho, QStringLiteral("UPDATE questoes SET respB=NULL WHERE numero=1"));
+    auto banco = bank::Abre_Banco(pasta.path());
+    auto registros = banco->OpenRecordset(bank::sqlNaoSorteadas);
+    EXPECT_EQ(bank::Le_Campo_Decodificado(*registros, QStringLiteral("pergunta")),
+              QStringLiteral("Qual é a cor da luz de bombordo?"));
+    EXPECT_EQ(bank::Le_Campo_Decodificado(*registros, QStringLiteral("respB")), QString());
+    EXPECT_EQ(bank::Le_Campo_Decodificado(*registros, QStringLiteral("materia")), QStringLiteral("RIPEAM"));
+}
+
+// After a system-wide install the bank cannot be written: the exam runs on a
+// copy in memory, marks and reset included, and the file stays byte for byte.
+// As root every file is writable, so the check runs as an unprivileged user.
+TEST_F(BancoTest, ReadOnlyBankRunsInMemoryAndWritesNothing)
+{
+    testbank::escreve(caminho, testbank::exemplos(4));
+    testbank::executa(caminho, QStringLiteral("UPDATE questoes SET ja_foi='S' WHERE numero=3"));
+    const QByteArray antes = hash();
+
+    for (const mode_t modoArquivo : {mode_t(0444), mode_t(0666)}) {
+        ASSERT_EQ(::chmod(QFile::encodeName(caminho).constData(), modoArquivo), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(pasta.path()).constData(), 0555), 0);
+
+        const pid_t filho = ::fork();
+        ASSERT_GE(filho, 0);
+        if (filho == 0) {
+            if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(10);
+            try {
+                auto banco = bank::Abre_Banco(pasta.path());
+                if (!banco->isInMemoryCopy())
+                    ::_exit(11);
+                auto registros = banco->OpenRecordset(bank::sqlNaoSorteadas);
+                if (registros->RecordCount() != 4) // the stale mark was cleared in the copy
+                    ::_exit(12);
+                registros->Edit();
+                registros->SetField(QStringLiteral("ja_foi"), QStringLiteral("S"));
+                registros->Update();
+                if (banco->OpenRecordset(bank::sqlNaoSorteadas)->RecordCount() != 3)
+                    ::_exit(13);
+                QString textoSql;
+                bank::Zera_Marcas(*banco, textoSql, registros);
+            } catch (...) {
+                ::_exit(14);
+            }
+            ::_exit(0);
+        }
+        int estado = 0;
+        ASSERT_EQ(::waitpid(filho, &estado, 0), filho);
+        EXPECT_TRUE(WIFEXITED(estado));
+        EXPECT_EQ(WEXITSTATUS(estado), 0) << "arquivo com modo " << std::oct << modoArquivo;
+
+        ::chmod(QFile::encodeName(pasta.path()).constData(), 0755);
+        EXPECT_EQ(hash(), antes);
+        EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files), QStringList{QStringLiteral("tolvane.mdb")});
+    }
+}

@@ -1,0 +1,49 @@
+#include "platform/Colors.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Units.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+// Colour values are 0x00BBGGRR, and system colours come from the classic
+// scheme whatever the desktop theme, so answer texts stay black on white.
+TEST(Colors, ValuesAreBgrAndSystemColoursFollowTheClassicScheme)
+{
+    EXPECT_EQ(toQColor(0xFF0000), QColor(0, 0, 255));
+    EXPECT_EQ(toQColor(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(toQColor(RGB(96, 103, 207)), QColor(96, 103, 207));
+    EXPECT_EQ(toQColor(vbButtonText), QColor(Qt::black));
+    EXPECT_EQ(toQColor(vbWindowBackground), QColor(Qt::white));
+    EXPECT_EQ(toQColor(vbMenuText), QColor(Qt::black));
+    EXPECT_EQ(toQColor(vbHighlightText), QColor(Qt::white));
+    EXPECT_EQ(toQColor(0x800000FF), QColor(Qt::black)); // unknown index: readable fallback
+}
+
+TEST(Units, FifteenTwipsMakeOnePixel)
+{
+    EXPECT_EQ(twipsToPixels(12000), 800);
+    EXPECT_EQ(twipsToPixels(7800), 520);
+    EXPECT_EQ(twipsToPixels(7), 0);
+    EXPECT_EQ(twipsToPixels(8), 1);
+    EXPECT_EQ(twipsToPixels(-8), -1);
+    EXPECT_EQ(pixelsToTwips(137), 2055);
+}
+
+TEST(ProgramFolder, IsTheRunningExecutablesFolder)
+{
+    EXPECT_EQ(QDir(programFolder()).canonicalPath(), QDir(QCoreApplication::applicationDirPath()).canonicalPath());
+    EXPECT_EQ(fileInFolder(QStringLiteral("/opt/x"), QStringLiteral("tolvane.mdb")), QStringLiteral("/opt/x/tolvane.mdb"));
+}
+
+TEST(MessageBox, TestHandlerReceivesTheTextInsteadOfABox)
+{
+    QStringList shown;
+    setMessageBoxHandler([&](const QString& text) { shown << text; });
+    MsgBox(QStringLiteral("Você foi aprovado!"));
+    setMessageBoxHandler({});
+    EXPECT_EQ(shown, QStringList{QStringLiteral("Você foi aprovado!")});
+}
