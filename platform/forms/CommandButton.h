@@ -1,0 +1,18 @@
+#pragma once
+// A push button. An "&" in the caption underlines the next letter, which
+// pressed with Alt presses the button.
+#include "Control.h"
+#include "Fonte.h"
+
+namespace platform::forms {
+
+class CommandButton : public Control {
+public:
+    explicit CommandButton(Container& container);
+
+    QString Caption() const;
+    void setCaption(const QString& caption);
+    void setFont(const Fonte& fonte);
+};
+
+} // namespace platform::forms

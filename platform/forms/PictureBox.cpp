@@ -1,0 +1,124 @@
+#include "PictureBox.h"
+
+#include "platform/Units.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace platform::forms {
+
+// The outer widget draws the border and keeps the inner area inside it.
+class PictureBoxWidget : public QWidget {
+public:
+    explicit PictureBoxWidget(PictureBox& caixa) : caixa_(caixa)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (caixa_.borda_ == BordaCaixa::nenhuma)
+            return;
+        // The classic two-pixel sunken edge.
+        QPainter pintor(this);
+        const QRect r = rect();
+        const auto linha = [&](ColorValue cor, QPoint a, QPoint b) {
+            pintor.setPen(toQColor(cor));
+            pintor.drawLine(a, b);
+        };
+        linha(0x80000010, r.topLeft(), r.topRight());
+        linha(0x80000010, r.topLeft(), r.bottomLeft());
+        linha(0x80000014, r.bottomLeft(), r.bottomRight());
+        linha(0x80000014, r.topRight(), r.bottomRight());
+        const QRect dentro = r.adjusted(1, 1, -1, -1);
+        linha(0x80000015, dentro.topLeft(), dentro.topRight());
+        linha(0x80000015, dentro.topLeft(), dentro.bottomLeft());
+        linha(0x80000016, dentro.bottomLeft(), dentro.bottomRight());
+        linha(0x80000016, dentro.topRight(), dentro.bottomRight());
+    }
+    void resizeEvent(QResizeEvent*) override { caixa_.ajusta(); }
+
+private:
+    PictureBox& caixa_;
+};
+
+// The inner area: background colour, then the picture from its top-left corner.
+class AreaInterna : public QWidget {
+public:
+    explicit AreaInterna(PictureBox& caixa, QWidget* pai) : QWidget(pai), caixa_(caixa)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFocusProxy(pai);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* evento) override
+    {
+        QPainter pintor(this);
+        pintor.fillRect(evento->rect(), toQColor(caixa_.backColor_));
+        if (!caixa_.picture_.isNull())
+            pintor.drawPixmap(0, 0, caixa_.picture_);
+    }
+
+private:
+    PictureBox& caixa_;
+};
+
+PictureBox::PictureBox(Container& container) : Control(container, new PictureBoxWidget(*this), Tipo::comJanela)
+{
+    interna_ = new AreaInterna(*this, widget());
+    setMouseArea(interna_);
+    ajusta();
+}
+
+int PictureBox::larguraBorda() const
+{
+    return borda_ == BordaCaixa::afundada ? 2 : 0;
+}
+
+void PictureBox::ajusta()
+{
+    if (!interna_)
+        return;
+    const int b = larguraBorda();
+    interna_->setGeometry(widget()->rect().adjusted(b, b, -b, -b));
+}
+
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    if (autoSize_ && !picture_.isNull()) {
+        const int b = 2 * larguraBorda();
+        widget()->resize(picture_.deviceIndependentSize().toSize() + QSize(b, b));
+    }
+    interna_->update();
+}
+
+void PictureBox::setAutoSize(bool autoSize)
+{
+    autoSize_ = autoSize;
+    setPicture(picture_);
+}
+
+void PictureBox::setBorderStyle(BordaCaixa borda)
+{
+    borda_ = borda;
+    ajusta();
+    setPicture(picture_);
+    widget()->update();
+}
+
+void PictureBox::setBackColor(ColorValue color)
+{
+    if (color == backColor_)
+        return;
+    backColor_ = color;
+    interna_->update();
+}
+
+int PictureBox::ScaleWidth() const { return pixelsToTwips(interna_->width()); }
+int PictureBox::ScaleHeight() const { return pixelsToTwips(interna_->height()); }
+
+} // namespace platform::forms

@@ -1,0 +1,46 @@
+#pragma once
+// A windowed child area that holds controls. Its picture is shown unscaled
+// from the top-left corner of its inner area and clipped; its children move
+// and hide with it. Auto-size takes the picture's pixel size (plus the border).
+#include "Control.h"
+#include "platform/Colors.h"
+
+#include <QPixmap>
+
+namespace platform::forms {
+
+enum class BordaCaixa { nenhuma, afundada };
+
+class PictureBox : public Control, public Container {
+public:
+    explicit PictureBox(Container& container);
+
+    QWidget* areaInterna() const override { return interna_; }
+
+    const QPixmap& Picture() const { return picture_; }
+    void setPicture(const QPixmap& picture);
+    bool AutoSize() const { return autoSize_; }
+    void setAutoSize(bool autoSize);
+    BordaCaixa BorderStyle() const { return borda_; }
+    void setBorderStyle(BordaCaixa borda);
+    ColorValue BackColor() const { return backColor_; }
+    void setBackColor(ColorValue color);
+
+    // Inner size in twips, inside the border.
+    int ScaleWidth() const;
+    int ScaleHeight() const;
+
+private:
+    friend class PictureBoxWidget;
+    friend class AreaInterna;
+    int larguraBorda() const;
+    void ajusta();
+
+    QWidget* interna_ = nullptr;
+    QPixmap picture_;
+    bool autoSize_ = false;
+    BordaCaixa borda_ = BordaCaixa::afundada;
+    ColorValue backColor_ = 0x8000000F; // button face
+};
+
+} // namespace platform::forms
