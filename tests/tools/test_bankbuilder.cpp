@@ -1,0 +1,177 @@
+// The bank builder: what it refuses, and that the bank it writes reads back
+// exactly as the sources say.
+#include "EscritorBanco.h"
+#include "FonteQuestoes.h"
+#include "Resumo.h"
+#include "bank/BancoQuestoes.h"
+#include "bank/Materias.h"
+#include "bank/modExterno.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace construtor;
+
+namespace {
+
+const QString questaoValida = QStringLiteral(
+    "pergunta: Qual é a cor da luz de bordo de boreste?\n"
+    "a) Verde.\n"
+    "b) Encarnada.\n"
+    "c) Branca.\n"
+    "d) Amarela.\n"
+    "certa: A\n"
+    "fonte: RIPEAM-72, Regra 21(b)\n"
+    "explicação: A luz de bordo de boreste é verde.\n");
+
+class Builder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pasta.isValid());
+        QDir(pasta.path()).mkdir(QStringLiteral("figuras"));
+        figuras = pasta.filePath(QStringLiteral("figuras"));
+    }
+    QString arquivo(const QString& nome, const QString& conteudo)
+    {
+        const QString caminho = pasta.filePath(nome);
+        QFile f(caminho);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(conteudo.toUtf8());
+        return caminho;
+    }
+    // The one error of a single source file, as "file:line: reason".
+    QString erroUnico(const QString& conteudo)
+    {
+        const auto r = leFontes({arquivo(QStringLiteral("1-teste.txt"), conteudo)}, figuras);
+        EXPECT_EQ(r.erros.size(), 1u);
+        EXPECT_TRUE(r.questoes.empty());
+        return r.erros.empty() ? QString() : r.erros.front().texto();
+    }
+    QTemporaryDir pasta;
+    QString figuras;
+};
+
+QString comMateria(const QString& corpo)
+{
+    return QStringLiteral("# comentário\nmatéria: RIPEAM\n\n") + corpo;
+}
+
+} // namespace
+
+TEST_F(Builder, RefusesEachBadSourceWithFileLineAndReason)
+{
+    EXPECT_EQ(erroUnico(QStringLiteral("matéria: Ripeam\n\n") + questaoValida),
+              QStringLiteral("1-teste.txt:1: matéria desconhecida: \"Ripeam\""));
+
+    QString q = questaoValida;
+    EXPECT_EQ(erroUnico(comMateria(q.replace(QStringLiteral("certa: A"), QStringLiteral("certa: E")))),
+              QStringLiteral("1-teste.txt:9: a letra certa deve ser A, B, C ou D, não \"E\""));
+
+    q = questaoValida;
+    EXPECT_EQ(erroUnico(comMateria(q.replace(QStringLiteral("c) Branca."), QStringLiteral("c)   ")))),
+              QStringLiteral("1-teste.txt:7: \"c)\" está vazio"));
+
+    q = questaoValida;
+    EXPECT_EQ(erroUnico(comMateria(q.replace(QStringLiteral("Qual é a cor da luz de bordo de boreste?"),
+                                             QString()))),
+              QStringLiteral("1-teste.txt:4: \"pergunta:\" está vazio"));
+
+    q = questaoValida;
+    EXPECT_EQ(erroUnico(comMateria(q.replace(QStringLiteral("fonte:"), QStringLiteral("figura: luz.png\nfonte:")))),
+              QStringLiteral("1-teste.txt:10: figura inexistente: luz.svg não está em %1").arg(figuras));
+
+    q = questaoValida;
+    EXPECT_EQ(erroUnico(comMateria(q.remove(QStringLiteral("b) Encarnada.\n")))),
+              QStringLiteral("1-teste.txt:6: esperava \"b)\" aqui"));
+
+    q = questaoValida;
+    EXPECT_EQ(erroUnico(comMateria(q.remove(QStringLiteral("explicação: A luz de bordo de boreste é verde.\n")))),
+              QStringLiteral("1-teste.txt:10: falta \"explicação:\" nesta questão"));
+}
+
+// The same question in two files, differing only in case, accents and punctuation.
+TEST_F(Builder, RefusesADuplicateQuestionAcrossFiles)
+{
+    QString outra = questaoValida;
+    outra.replace(QStringLiteral("Qual é a cor da luz de bordo de boreste?"),
+                  QStringLiteral("QUAL E A COR DA LUZ DE BORDO DE BORESTE ?"));
+    const auto r = leFontes({arquivo(QStringLiteral("1-a.txt"), comMateria(questaoValida)),
+                             arquivo(QStringLiteral("1-b.txt"), comMateria(outra))},
+                            figuras);
+    ASSERT_EQ(r.erros.size(), 1u);
+    EXPECT_EQ(r.erros.front().texto(), QStringLiteral("1-b.txt:4: questão repetida: a mesma pergunta está em 1-a.txt:4"));
+}
+
+// A figure that exists is accepted; one that no question uses is reported.
+TEST_F(Builder, FiguresMustExistAndBeUsed)
+{
+    arquivo(QStringLiteral("figuras/luz.svg"), QStringLiteral("<svg/>"));
+    arquivo(QStringLiteral("figuras/sobra.svg"), QStringLiteral("<svg/>"));
+    QString q = questaoValida;
+    q.replace(QStringLiteral("fonte:"), QStringLiteral("figura: luz.png\nfonte:"));
+    const auto r = leFontes({arquivo(QStringLiteral("1-teste.txt"), comMateria(q))}, figuras);
+    EXPECT_TRUE(r.erros.empty());
+    ASSERT_EQ(r.questoes.size(), 1u);
+    EXPECT_EQ(r.questoes.front().figura, QStringLiteral("luz.png"));
+    EXPECT_EQ(figurasSemQuestao(figuras, r.figurasUsadas), QStringList{QStringLiteral("sobra.svg")});
+}
+
+// Long values continue on indented lines; what is written reads back decoded.
+TEST_F(Builder, WrittenBankDecodesBackToTheSource)
+{
+    QString q = questaoValida;
+    q.replace(QStringLiteral("Qual é a cor da luz de bordo de boreste?"),
+              QStringLiteral("Numa embarcação à noite,\n   qual é a cor da luz de boreste?"));
+    const auto r = leFontes({arquivo(QStringLiteral("1-teste.txt"), comMateria(q))}, figuras);
+    ASSERT_TRUE(r.erros.empty());
+    EXPECT_EQ(r.questoes.front().pergunta, QStringLiteral("Numa embarcação à noite, qual é a cor da luz de boreste?"));
+
+    ASSERT_TRUE(escreveBanco(pasta.filePath(QStringLiteral("tolvane.mdb")), registrosDoBanco(r.questoes)).isEmpty());
+    auto banco = bank::Abre_Banco(pasta.path());
+    auto registros = banco->OpenRecordset(bank::sqlNaoSorteadas);
+    ASSERT_EQ(registros->RecordCount(), 1);
+    EXPECT_NE(registros->Field(QStringLiteral("pergunta")), r.questoes.front().pergunta); // stored encoded
+    EXPECT_EQ(bank::Le_Campo_Decodificado(*registros, QStringLiteral("pergunta")), r.questoes.front().pergunta);
+    EXPECT_EQ(bank::Le_Campo_Decodificado(*registros, QStringLiteral("respB")), QStringLiteral("Encarnada."));
+    EXPECT_EQ(registros->Field(QStringLiteral("imagem")), QStringLiteral("N"));
+}
+
+// The shipped bank: every stored field decodes back to its source text, every
+// row is unasked, and every figure it names is in the program folder.
+TEST(ShippedBank, EveryStoredFieldDecodesBackToItsSource)
+{
+    const QDir fontes(QStringLiteral(TOLVANE_SOURCE_DIR "/questions"));
+    QStringList arquivos;
+    for (const QString& nome : fontes.entryList({QStringLiteral("[1-9]-*.txt")}, QDir::Files, QDir::Name))
+        arquivos << fontes.filePath(nome);
+    const auto leitura = leFontes(arquivos, fontes.filePath(QStringLiteral("figuras")));
+    ASSERT_TRUE(leitura.erros.empty()) << leitura.erros.front().texto().toStdString();
+    ASSERT_FALSE(leitura.questoes.empty());
+
+    modExterno::Preenche_Tabelas();
+    auto banco = platform::Database::OpenDatabase(QStringLiteral(TOLVANE_PROGRAM_DIR "/tolvane.mdb"));
+    auto registros = banco->OpenRecordset(QStringLiteral("SELECT * FROM questoes"));
+    ASSERT_EQ(registros->RecordCount(), int(leitura.questoes.size()));
+    for (const QuestaoFonte& q : leitura.questoes) {
+        ASSERT_FALSE(registros->Eof());
+        const auto campo = [&](const char* nome) { return bank::Le_Campo_Decodificado(*registros, QString::fromLatin1(nome)); };
+        const std::string onde = QStringLiteral("%1:%2").arg(q.arquivo).arg(q.linha).toStdString();
+        EXPECT_EQ(campo("pergunta"), q.pergunta) << onde;
+        EXPECT_EQ(campo("respA"), q.respostas[0]) << onde;
+        EXPECT_EQ(campo("respB"), q.respostas[1]) << onde;
+        EXPECT_EQ(campo("respC"), q.respostas[2]) << onde;
+        EXPECT_EQ(campo("respD"), q.respostas[3]) << onde;
+        EXPECT_EQ(campo("certa"), q.certa) << onde;
+        EXPECT_NE(bank::numeroDaMateria(campo("materia")), 0) << onde;
+        EXPECT_EQ(campo("materia"), q.materia) << onde;
+        EXPECT_EQ(registros->Field(QStringLiteral("ja_foi")), QStringLiteral("N")) << onde;
+        const QString imagem = registros->Field(QStringLiteral("imagem")).value_or(QString());
+        EXPECT_EQ(imagem, q.figura.isEmpty() ? QStringLiteral("N") : q.figura) << onde;
+        if (imagem != QStringLiteral("N"))
+            EXPECT_TRUE(QFile::exists(QStringLiteral(TOLVANE_PROGRAM_DIR "/") + imagem)) << onde;
+        registros->MoveNext();
+    }
+}
