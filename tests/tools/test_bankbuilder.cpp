@@ -170,8 +170,9 @@ TEST(ShippedBank, EveryStoredFieldDecodesBackToItsSource)
         EXPECT_EQ(registros->Field(QStringLiteral("ja_foi")), QStringLiteral("N")) << onde;
         const QString imagem = registros->Field(QStringLiteral("imagem")).value_or(QString());
         EXPECT_EQ(imagem, q.figura.isEmpty() ? QStringLiteral("N") : q.figura) << onde;
-        if (imagem != QStringLiteral("N"))
+        if (imagem != QStringLiteral("N")) {
             EXPECT_TRUE(QFile::exists(QStringLiteral(TOLVANE_PROGRAM_DIR "/") + imagem)) << onde;
+        }
         registros->MoveNext();
     }
 }
