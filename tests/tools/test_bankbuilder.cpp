@@ -3,6 +3,7 @@
 #include "EscritorBanco.h"
 #include "FonteQuestoes.h"
 #include "Resumo.h"
+#include "Semelhanca.h"
 #include "bank/BancoQuestoes.h"
 #include "bank/Materias.h"
 #include "bank/modExterno.h"
@@ -103,6 +104,33 @@ TEST_F(Builder, RefusesADuplicateQuestionAcrossFiles)
                             figuras);
     ASSERT_EQ(r.erros.size(), 1u);
     EXPECT_EQ(r.erros.front().texto(), QStringLiteral("1-b.txt:4: questão repetida: a mesma pergunta está em 1-a.txt:4"));
+}
+
+// The same question in other words is caught; the same words over another
+// figure ask something else and pass.
+TEST_F(Builder, NearDuplicatesAreFoundExceptOverDifferentFigures)
+{
+    const auto questao = [](const char* pergunta, const char* certa, const char* figura) {
+        QuestaoFonte q;
+        q.arquivo = QStringLiteral("1-x.txt");
+        q.pergunta = QString::fromUtf8(pergunta);
+        q.respostas = {QString::fromUtf8(certa), QStringLiteral("Azul"), QStringLiteral("Roxa"), QStringLiteral("Preta")};
+        q.certa = QStringLiteral("A");
+        q.figura = QString::fromUtf8(figura);
+        return q;
+    };
+    std::vector<QuestaoFonte> questoes = {
+        questao("Qual é a cor da luz de boreste de uma lancha?", "Verde.", ""),
+        questao("Qual a cor da luz de boreste de uma lancha?", "Verde", ""),
+        questao("Observe a figura. Que embarcação exibe estas luzes?", "Um rebocador.", "a.png"),
+        questao("Observe a figura. Que embarcação exibe estas luzes?", "Um rebocador.", "b.png"),
+        questao("Qual é a cor da luz de mastro de uma lancha?", "Branca.", ""),
+    };
+    questoes[1].linha = 20;
+    const auto erros = questoesParecidas(questoes);
+    ASSERT_EQ(erros.size(), 1u);
+    EXPECT_EQ(erros.front().linha, 20);
+    EXPECT_GE(semelhanca(questoes[0].pergunta, questoes[4].pergunta), 0.8); // alike, but another answer
 }
 
 // A figure that exists is accepted; one that no question uses is reported.

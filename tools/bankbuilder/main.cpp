@@ -4,6 +4,7 @@
 #include "EscritorBanco.h"
 #include "FonteQuestoes.h"
 #include "Resumo.h"
+#include "Semelhanca.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,6 +49,8 @@ int main(int argc, char* argv[])
 
     const construtor::ResultadoLeitura leitura = construtor::leFontes(fontes, figuras);
     std::vector<construtor::ErroFonte> erros = leitura.erros;
+    for (const auto& parecida : construtor::questoesParecidas(leitura.questoes))
+        erros.push_back(parecida);
     for (const QString& sobra : construtor::figurasSemQuestao(figuras, leitura.figurasUsadas))
         erros.push_back({sobra, 0, QStringLiteral("figura que nenhuma questão usa")});
     if (!erros.empty()) {
