@@ -1,0 +1,11 @@
+#pragma once
+// The hand pointer and the program's icon.
+#include <QImage>
+
+namespace artgen {
+
+QImage paintHandPointer();              // 32 x 32, transparent around the hand
+QImage paintIcon(int size);             // the motorboat in full colour, size x size
+QImage paintSixteenColourIcon();        // 32 x 32, at most 16 colours (one of them transparent)
+
+} // namespace artgen
