@@ -7,43 +7,6 @@
 
 namespace platform::forms {
 
-// The outer widget draws the border and keeps the inner area inside it.
-class PictureBoxWidget : public QWidget {
-public:
-    explicit PictureBoxWidget(PictureBox& caixa) : caixa_(caixa)
-    {
-        setFocusPolicy(Qt::StrongFocus);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        if (caixa_.borda_ == BordaCaixa::nenhuma)
-            return;
-        // The classic two-pixel sunken edge.
-        QPainter pintor(this);
-        const QRect r = rect();
-        const auto linha = [&](ColorValue cor, QPoint a, QPoint b) {
-            pintor.setPen(toQColor(cor));
-            pintor.drawLine(a, b);
-        };
-        linha(0x80000010, r.topLeft(), r.topRight());
-        linha(0x80000010, r.topLeft(), r.bottomLeft());
-        linha(0x80000014, r.bottomLeft(), r.bottomRight());
-        linha(0x80000014, r.topRight(), r.bottomRight());
-        const QRect dentro = r.adjusted(1, 1, -1, -1);
-        linha(0x80000015, dentro.topLeft(), dentro.topRight());
-        linha(0x80000015, dentro.topLeft(), dentro.bottomLeft());
-        linha(0x80000016, dentro.bottomLeft(), dentro.bottomRight());
-        linha(0x80000016, dentro.topRight(), dentro.bottomRight());
-    }
-    void resizeEvent(QResizeEvent*) override { caixa_.ajusta(); }
-
-private:
-    PictureBox& caixa_;
-};
-
 // The inner area: background colour, then the picture from its top-left corner.
 class AreaInterna : public QWidget {
 public:
@@ -66,24 +29,64 @@ private:
     PictureBox& caixa_;
 };
 
+// The outer widget draws the border and keeps the inner area inside it. It
+// owns everything its resize needs, since Qt may resize it while the
+// picture box is still being built.
+class PictureBoxWidget : public QWidget {
+public:
+    explicit PictureBoxWidget(PictureBox& caixa) : interna(new AreaInterna(caixa, this))
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    void setBorda(int pixels)
+    {
+        borda = pixels;
+        ajusta();
+        update();
+    }
+
+    AreaInterna* const interna;
+    int borda = 0;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (borda == 0)
+            return;
+        // The classic two-pixel sunken edge.
+        QPainter pintor(this);
+        const QRect r = rect();
+        const auto linha = [&](ColorValue cor, QPoint a, QPoint b) {
+            pintor.setPen(toQColor(cor));
+            pintor.drawLine(a, b);
+        };
+        linha(0x80000010, r.topLeft(), r.topRight());
+        linha(0x80000010, r.topLeft(), r.bottomLeft());
+        linha(0x80000014, r.bottomLeft(), r.bottomRight());
+        linha(0x80000014, r.topRight(), r.bottomRight());
+        const QRect dentro = r.adjusted(1, 1, -1, -1);
+        linha(0x80000015, dentro.topLeft(), dentro.topRight());
+        linha(0x80000015, dentro.topLeft(), dentro.bottomLeft());
+        linha(0x80000016, dentro.bottomLeft(), dentro.bottomRight());
+        linha(0x80000016, dentro.topRight(), dentro.bottomRight());
+    }
+    void resizeEvent(QResizeEvent*) override { ajusta(); }
+
+private:
+    void ajusta() { interna->setGeometry(rect().adjusted(borda, borda, -borda, -borda)); }
+};
+
 PictureBox::PictureBox(Container& container) : Control(container, new PictureBoxWidget(*this), Tipo::comJanela)
 {
-    interna_ = new AreaInterna(*this, widget());
+    interna_ = static_cast<PictureBoxWidget*>(widget())->interna;
     setMouseArea(interna_);
-    ajusta();
+    static_cast<PictureBoxWidget*>(widget())->setBorda(larguraBorda());
 }
 
 int PictureBox::larguraBorda() const
 {
     return borda_ == BordaCaixa::afundada ? 2 : 0;
-}
-
-void PictureBox::ajusta()
-{
-    if (!interna_)
-        return;
-    const int b = larguraBorda();
-    interna_->setGeometry(widget()->rect().adjusted(b, b, -b, -b));
 }
 
 void PictureBox::setPicture(const QPixmap& picture)
@@ -105,9 +108,8 @@ void PictureBox::setAutoSize(bool autoSize)
 void PictureBox::setBorderStyle(BordaCaixa borda)
 {
     borda_ = borda;
-    ajusta();
+    static_cast<PictureBoxWidget*>(widget())->setBorda(larguraBorda());
     setPicture(picture_);
-    widget()->update();
 }
 
 void PictureBox::setBackColor(ColorValue color)

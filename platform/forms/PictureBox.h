@@ -14,6 +14,8 @@ enum class BordaCaixa { nenhuma, afundada };
 class PictureBox : public Control, public Container {
 public:
     explicit PictureBox(Container& container);
+    // A picture box inside another (chosen over the deleted copy).
+    explicit PictureBox(PictureBox& container) : PictureBox(static_cast<Container&>(container)) {}
 
     QWidget* areaInterna() const override { return interna_; }
 
@@ -34,7 +36,6 @@ private:
     friend class PictureBoxWidget;
     friend class AreaInterna;
     int larguraBorda() const;
-    void ajusta();
 
     QWidget* interna_ = nullptr;
     QPixmap picture_;
