@@ -1,0 +1,48 @@
+#include "frmTolvane.h"
+
+#include "bank/BancoQuestoes.h"
+#include "platform/MessageBox.h"
+#include "platform/forms/Programa.h"
+
+frmTolvane::frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QString pastaPrograma)
+    : tmrAnima(relogio),
+      tmrTempo(relogio),
+      tmrPergunta(relogio),
+      tmrBotao(relogio),
+      aleatorio_(aleatorio),
+      pastaPrograma_(std::move(pastaPrograma))
+{
+    montaControles();
+}
+
+frmTolvane::~frmTolvane()
+{
+    // The record set belongs to the database: release it first.
+    registros.reset();
+}
+
+void frmTolvane::Show()
+{
+    if (!carregado_) {
+        carregado_ = true;
+        Form_Load();
+    }
+    if (!platform::forms::programaEncerrado())
+        Me.Show();
+}
+
+void frmTolvane::Form_Load()
+{
+    try {
+        bancoDados = bank::Abre_Banco(pastaPrograma_);
+    } catch (const bank::BancoInvalido& erro) {
+        falhaDoBanco(erro.mensagem());
+    }
+}
+
+// The exam cannot go on without its bank: say why, then end the program.
+void frmTolvane::falhaDoBanco(const QString& mensagem)
+{
+    platform::MsgBox(mensagem);
+    platform::forms::EncerraPrograma();
+}

@@ -1,0 +1,106 @@
+#pragma once
+// The quiz screen: one window whose controls exist for its whole life. The
+// background picture of picBase paints the mascot, the question panel and
+// the buttons; transparent labels write onto it, empty images lie over the
+// painted buttons as click spots, and hidden picture boxes hold the pictures
+// that are copied into the visible images.
+//
+// The screen's state is its member variables, read and written directly by
+// its handlers, as every screen of the program does.
+#include "platform/Clock.h"
+#include "platform/Database.h"
+#include "platform/Random.h"
+#include "platform/Timer.h"
+#include "platform/forms/CommandButton.h"
+#include "platform/forms/ControlArray.h"
+#include "platform/forms/Form.h"
+#include "platform/forms/Image.h"
+#include "platform/forms/Label.h"
+#include "platform/forms/PictureBox.h"
+
+#include <QString>
+#include <array>
+#include <memory>
+
+class frmTolvane {
+public:
+    // The clock drives the four timers; the random generator draws the
+    // questions; the program folder holds the question bank.
+    frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QString pastaPrograma);
+    ~frmTolvane();
+    frmTolvane(const frmTolvane&) = delete;
+    frmTolvane& operator=(const frmTolvane&) = delete;
+
+    // Loads the screen (once) and shows it maximised.
+    void Show();
+
+    // Opens the question bank; an unusable bank is reported and ends the program.
+    void Form_Load();
+
+    // Draws an unasked question at random, puts it on screen and marks it
+    // as drawn in the bank at once. With no unasked question left it changes
+    // nothing on screen.
+    void Proxima_Questao();
+
+    // The window and its controls.
+    platform::forms::Form Me;
+
+    // Hidden picture holders.
+    platform::forms::PictureBox picPreparese{Me};
+    platform::forms::PictureBox picParabens{Me};
+    platform::forms::PictureBox picErrou{Me};
+    platform::forms::PictureBox picSomOFF{Me};
+    platform::forms::PictureBox picSomON{Me};
+    platform::forms::PictureBox picBalaoON{Me};
+    platform::forms::PictureBox picBtOn{Me};
+
+    // The exam area and everything on it.
+    platform::forms::PictureBox picBase{Me};
+    platform::forms::PictureBox picDesempenho{picBase};
+    platform::forms::CommandButton comImagem{picBase};
+    platform::forms::Label labPular{picBase};
+    platform::forms::Label labAjuda{picBase};
+    platform::forms::Label labNome{picBase};
+    platform::forms::Label labTempo{picBase};
+    platform::forms::Label labTexto{picBase};
+    platform::forms::Label labPergunta{picBase};
+    platform::forms::Image imgBalao{picBase};
+    platform::forms::Image imgEstrela{picBase};
+    platform::forms::ControlArray<platform::forms::Label> labResposta; // 0..3: answers A..D
+    platform::forms::ControlArray<platform::forms::Image> imgBotao;    // 0 skip, 1 help, 2 sound, 3 end, 4 exit
+    platform::forms::ControlArray<platform::forms::Label> labEtiqueta; // 0..2 captions, 3..11 subjects, 12 panel title
+
+    // The results panel.
+    platform::forms::PictureBox picFechar{picDesempenho};
+    platform::forms::ControlArray<platform::forms::Label> labDesempenho; // 1..9: one score per subject
+
+    platform::Timer tmrAnima;
+    platform::Timer tmrTempo;
+    platform::Timer tmrPergunta;
+    platform::Timer tmrBotao;
+
+    // The exam's state.
+    std::unique_ptr<platform::Database> bancoDados;
+    std::unique_ptr<platform::Recordset> registros;
+    QString textoSql;
+    QString textoPergunta;
+    QString respostaCerta;
+    QString materiaAtual;
+    int somDesligado = 0;
+    int acertos = 0;
+    int erros = 0;
+    int tempoRestante = 0;
+    int ajudasRestantes = 0;
+    int pulosRestantes = 0;
+    std::array<int, 10> respondidasPorMateria{}; // index = subject 1..9; 0 unused
+    int indiceCerta = 0;
+
+private:
+    void montaControles();
+    void montaPainelDesempenho();
+    void falhaDoBanco(const QString& mensagem);
+
+    platform::Random& aleatorio_;
+    QString pastaPrograma_;
+    bool carregado_ = false;
+};
