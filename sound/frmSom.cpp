@@ -4,7 +4,21 @@
 
 namespace sound {
 
-frmSom::frmSom(const QString& folder) : folder_(folder) {}
+frmSom::frmSom(const QString& folder) : folder_(folder)
+{
+    // Opening each file once loads it into the player, so that no later cue
+    // pays for decoding (a MIDI file costs tens of milliseconds).
+    for (Cue cue : kAllCues) {
+        mmcSom.setFileName(fileOf(cue));
+        mmcSom.setCommand(QStringLiteral("open"));
+    }
+    mmcSom.setCommand(QStringLiteral("close"));
+}
+
+QString frmSom::fileOf(Cue cue) const
+{
+    return platform::fileInFolder(folder_, QString::fromLatin1(cueFileName(cue)));
+}
 
 frmSom& frmSom::instance()
 {
@@ -22,7 +36,7 @@ void frmSom::play(Cue cue)
     // Nothing is checked between the steps: a file that cannot be played
     // simply leaves the player silent.
     mmcSom.setCommand(QStringLiteral("close"));
-    mmcSom.setFileName(platform::fileInFolder(folder_, QString::fromLatin1(cueFileName(cue))));
+    mmcSom.setFileName(fileOf(cue));
     mmcSom.setCommand(QStringLiteral("open"));
     mmcSom.setCommand(QStringLiteral("play"));
 }

@@ -10,7 +10,7 @@ namespace sound {
 
 class frmSom final : public CuePlayer {
 public:
-    // Plays the files found in `folder`.
+    // Plays the files found in `folder`, each loaded once, here.
     explicit frmSom(const QString& folder);
 
     // The program's single instance, created by the first cue that needs it
@@ -23,6 +23,8 @@ public:
     platform::MultimediaPlayer mmcSom;
 
 private:
+    QString fileOf(Cue cue) const;
+
     QString folder_;
 };
 

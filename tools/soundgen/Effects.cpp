@@ -5,7 +5,7 @@ namespace soundgen {
 namespace {
 
 // Common loudness of the effects; the ceiling keeps clear of full scale.
-constexpr double kTargetRms = 0.16;
+constexpr double kTargetRms = 0.125;
 constexpr double kPeakCeiling = 0.79;   // about -2 dBFS
 
 // MIDI note numbers used below.
