@@ -15,7 +15,8 @@ namespace assets {
 
 void inicializaImagens()
 {
-    registerPictures();
+    static const bool registered = (registerPictures(), true);
+    Q_UNUSED(registered);
 }
 
 QPoint maoPontoQuente()

@@ -28,7 +28,7 @@ constexpr QRectF endGameCross{519, 490, 20, 20};
 constexpr QRectF exitBar{604, 490, 22, 20};
 constexpr qreal bottomRowBaseline = 505;
 
-constexpr qreal knobRadius = 10;
+constexpr qreal knobRadius = 9.5;
 
 // The canvas runs a little below the background, so pictures that hang over
 // its lower edge (the speaker is 43 pixels tall) are cut from plain field.
@@ -186,7 +186,7 @@ QImage paintLitKnob()
     QPainter painter(&knob);
     painter.setRenderHint(QPainter::Antialiasing);
     // A little larger than the painted knob, so none of its rim shows around it.
-    paintKnob(painter, QRectF(knob.rect()).center(), 11.2, true);
+    paintKnob(painter, QRectF(knob.rect()).center(), 11.5, true);
     return knob;
 }
 
