@@ -1,21 +1,38 @@
-// The program's entry: for now it opens the question bank and reports what
-// it found; the opening screen takes over this file's job.
-#include "bank/BancoQuestoes.h"
-#include "platform/MessageBox.h"
+// The program's entry: the opening screen is the one start-up object.
+#include "assets/Assets.h"
+#include "exam/frmTolvane.h"
+#include "frmAbertura.h"
+#include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Random.h"
+#include "sound/frmSom.h"
 
 #include <QApplication>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    try {
-        const auto bancoDados = bank::Abre_Banco(platform::programFolder());
-        const auto registros = bancoDados->OpenRecordset(bank::sqlNaoSorteadas);
-        platform::MsgBox(QStringLiteral("Banco de questões pronto: %1 questões.").arg(registros->RecordCount()));
-    } catch (const bank::BancoInvalido& erro) {
-        platform::MsgBox(erro.mensagem());
+    QApplication::setApplicationName(QStringLiteral("Tolvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("br.tolvane.Tolvane"));
+    assets::inicializaImagens();
+
+    platform::RealClock& relogio = platform::RealClock::instance();
+    platform::Random aleatorio(relogio);
+    sound::SomDoPrograma som;
+    const QString pastaPrograma = platform::programFolder();
+
+    std::unique_ptr<frmTolvane> tolvane;
+    frmAbertura abertura(relogio, som, [&]() -> frmTolvane* {
+        tolvane = std::make_unique<frmTolvane>(relogio, aleatorio, pastaPrograma, som);
+        tolvane->Show();
+        return tolvane->bancoDados ? tolvane.get() : nullptr;
+    });
+    abertura.Show();
+
+    const int estado = app.exec();
+    // A bank that could not be opened has been reported; the run failed.
+    if (tolvane && !tolvane->bancoDados)
         return 1;
-    }
-    return 0;
+    return estado;
 }

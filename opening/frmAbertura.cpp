@@ -1,0 +1,102 @@
+#include "frmAbertura.h"
+
+#include "bank/modExterno.h"
+#include "exam/frmTolvane.h"
+#include "platform/forms/Programa.h"
+#include "platform/forms/Screen.h"
+
+frmAbertura::frmAbertura(platform::Clock& relogio, sound::CuePlayer& som, MostraTolvane mostraTolvane)
+    : tmrSom(relogio), tmrAnima(relogio), som_(som), mostraTolvane_(std::move(mostraTolvane))
+{
+    montaControles();
+    Me.onActivate = [this] { Form_Activate(); };
+    tmrAnima.onTimer = [this] { tmrAnima_Timer(); };
+    tmrSom.onTimer = [this] { tmrSom_Timer(); };
+    txtNome.onChange = [this] { txtNome_Change(); };
+    txtNome.onKeyPress = [this](int& KeyAscii) { txtNome_KeyPress(KeyAscii); };
+    comComecar.onClick = [this] { comComecar_Click(); };
+    comSair.onClick = [this] { comSair_Click(); };
+}
+
+void frmAbertura::Show()
+{
+    if (!carregado_) {
+        carregado_ = true;
+        Form_Load();
+    }
+    Me.Show();
+    txtNome.widget()->setFocus();
+}
+
+void frmAbertura::Form_Load()
+{
+    // Centred on the whole screen, not the window's inner area.
+    picFigura.Move(int(float(platform::forms::ScreenWidth() - picFigura.Width()) / 2.0f),
+                   int(float(platform::forms::ScreenHeight() - picFigura.Height()) / 2.0f));
+    modExterno::Preenche_Tabelas();
+}
+
+void frmAbertura::Form_Activate()
+{
+    tmrAnima.setEnabled(true);
+    som_.Abertura_Iniciar();
+}
+
+// One step of the hop: frames 1 to 11 forward, 11 down to 1 back, then one
+// tick at rest before the cycle starts again.
+void frmAbertura::tmrAnima_Timer()
+{
+    ++passo;
+    if (passo < 12) {
+        quadroVolta = 12;
+        picFigura.setPicture(picAnima(passo).Picture());
+        return;
+    }
+    --quadroVolta;
+    if (quadroVolta <= 0) {
+        passo = 0;
+        return;
+    }
+    picFigura.setPicture(picAnima(quadroVolta).Picture());
+}
+
+void frmAbertura::tmrSom_Timer()
+{
+    if (++toquesSom == 4) {
+        toquesSom = 0;
+        som_.Abertura_Iniciar();
+    }
+}
+
+void frmAbertura::txtNome_Change()
+{
+    comComecar.setEnabled(true);
+}
+
+void frmAbertura::txtNome_KeyPress(int& KeyAscii)
+{
+    if (KeyAscii == 13)
+        Comeca_Exame();
+}
+
+void frmAbertura::comComecar_Click()
+{
+    Comeca_Exame();
+}
+
+void frmAbertura::comSair_Click()
+{
+    platform::forms::EncerraPrograma();
+}
+
+void frmAbertura::Comeca_Exame()
+{
+    tmrAnima.setEnabled(false);
+    tmrSom.setEnabled(false);
+    som_.Click_Iniciar();
+    frmTolvane* tolvane = mostraTolvane_();
+    if (!tolvane)
+        return; // the quiz screen could not load; the program is ending
+    tolvane->labNome.setCaption(QStringLiteral("Jogador : ") + txtNome.Text());
+    Me.Unload();
+}
