@@ -73,7 +73,9 @@ protected:
     }
     void resizeEvent(QResizeEvent*) override { ajusta(); }
 
-private:
+public:
+    // Also called straight after a resize: a hidden widget gets its resize
+    // event only when shown, and the inner area must be right before that.
     void ajusta() { interna->setGeometry(rect().adjusted(borda, borda, -borda, -borda)); }
 };
 
@@ -95,6 +97,7 @@ void PictureBox::setPicture(const QPixmap& picture)
     if (autoSize_ && !picture_.isNull()) {
         const int b = 2 * larguraBorda();
         widget()->resize(picture_.deviceIndependentSize().toSize() + QSize(b, b));
+        static_cast<PictureBoxWidget*>(widget())->ajusta();
     }
     interna_->update();
 }
@@ -118,6 +121,18 @@ void PictureBox::setBackColor(ColorValue color)
         return;
     backColor_ = color;
     interna_->update();
+}
+
+void PictureBox::setWidth(int twips)
+{
+    Control::setWidth(twips);
+    static_cast<PictureBoxWidget*>(widget())->ajusta();
+}
+
+void PictureBox::setHeight(int twips)
+{
+    Control::setHeight(twips);
+    static_cast<PictureBoxWidget*>(widget())->ajusta();
 }
 
 int PictureBox::ScaleWidth() const { return pixelsToTwips(interna_->width()); }

@@ -28,6 +28,9 @@ public:
     ColorValue BackColor() const { return backColor_; }
     void setBackColor(ColorValue color);
 
+    void setWidth(int twips) override;
+    void setHeight(int twips) override;
+
     // Inner size in twips, inside the border.
     int ScaleWidth() const;
     int ScaleHeight() const;
