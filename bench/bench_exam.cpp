@@ -1,0 +1,126 @@
+// The quiz screen's costs: building it with all its pictures, and drawing the
+// next question on the shipped bank and on the largest bank the exam allows.
+#include "EscritorBanco.h"
+#include "bank/BancoQuestoes.h"
+#include "bank/Materias.h"
+#include "bank/modExterno.h"
+#include "exam/frmTolvane.h"
+#include "platform/MessageBox.h"
+#include "platform/testing/ManualClock.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+namespace {
+
+class SemSom final : public sound::CuePlayer {
+public:
+    void stop() override {}
+    void play(sound::Cue) override {}
+};
+
+struct Ambiente {
+    platform::testing::ManualClock relogio;
+    platform::Random aleatorio{relogio, 7};
+    SemSom som;
+};
+
+std::vector<construtor::RegistroBanco> questoes(int n)
+{
+    std::vector<construtor::RegistroBanco> registros(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        auto& r = registros[std::size_t(i)];
+        r.pergunta = QStringLiteral("Qual é a regra de número %1 para a navegação em águas interiores?").arg(i + 1);
+        r.respA = QStringLiteral("Manter a direita do canal");
+        r.respB = QStringLiteral("Reduzir a velocidade");
+        r.respC = QStringLiteral("Emitir um apito longo");
+        r.respD = QStringLiteral("Nenhuma das anteriores");
+        r.certa = QStringLiteral("ABCD").at(i % 4);
+        r.materia = bank::nomesMaterias()[std::size_t(i % bank::numeroMaterias)];
+    }
+    return registros;
+}
+
+// Draws over and over from the bank in the folder; between draws, off the
+// clock, the drawn mark is cleared so the bank never runs dry.
+void sorteia(benchmark::State& state, const QString& pasta)
+{
+    Ambiente a;
+    frmTolvane tela(a.relogio, a.aleatorio, pasta, a.som);
+    tela.Form_Load();
+    if (!tela.bancoDados) {
+        state.SkipWithError("banco indisponível");
+        return;
+    }
+    for (auto _ : state) {
+        tela.Proxima_Questao();
+        state.PauseTiming();
+        bank::Zera_Marcas(*tela.bancoDados, tela.textoSql, tela.registros);
+        a.relogio.advance(1000);
+        state.ResumeTiming();
+    }
+}
+
+// The first screen of a run also loads the fonts and decodes the pictures.
+void BM_CriaTelaQuiz_Primeira(benchmark::State& state)
+{
+    Ambiente a;
+    for (auto _ : state) {
+        frmTolvane tela(a.relogio, a.aleatorio, QStringLiteral("/nenhuma"), a.som);
+        benchmark::DoNotOptimize(tela.picBase.Picture());
+    }
+}
+BENCHMARK(BM_CriaTelaQuiz_Primeira)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_CriaTelaQuiz(benchmark::State& state)
+{
+    Ambiente a;
+    for (auto _ : state) {
+        frmTolvane tela(a.relogio, a.aleatorio, QStringLiteral("/nenhuma"), a.som);
+        benchmark::DoNotOptimize(tela.picBase.Picture());
+    }
+}
+BENCHMARK(BM_CriaTelaQuiz)->Unit(benchmark::kMillisecond);
+
+void BM_ProximaQuestao_BancoEntregue(benchmark::State& state)
+{
+    QTemporaryDir pasta;
+    const QString origem = QStringLiteral(TOLVANE_PROGRAM_DIR "/tolvane.mdb");
+    if (!QFile::copy(origem, pasta.filePath(QStringLiteral("tolvane.mdb")))) {
+        state.SkipWithError("construa o banco de questões antes (alvo banco_questoes)");
+        return;
+    }
+    sorteia(state, pasta.path());
+}
+BENCHMARK(BM_ProximaQuestao_BancoEntregue)->Unit(benchmark::kMillisecond);
+
+void BM_ProximaQuestao_32767(benchmark::State& state)
+{
+    QTemporaryDir pasta;
+    const QString erro = construtor::escreveBanco(pasta.filePath(QStringLiteral("tolvane.mdb")), questoes(32767));
+    if (!erro.isEmpty()) {
+        state.SkipWithError(erro.toStdString().c_str());
+        return;
+    }
+    sorteia(state, pasta.path());
+}
+BENCHMARK(BM_ProximaQuestao_32767)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    modExterno::Preenche_Tabelas();
+    platform::setMessageBoxHandler([](const QString& texto) { std::fprintf(stderr, "%s\n", qPrintable(texto)); });
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
