@@ -4,13 +4,15 @@
 #include "platform/MessageBox.h"
 #include "platform/forms/Programa.h"
 
-frmTolvane::frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QString pastaPrograma)
+frmTolvane::frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QString pastaPrograma,
+                       sound::CuePlayer& som)
     : tmrAnima(relogio),
       tmrTempo(relogio),
       tmrPergunta(relogio),
       tmrBotao(relogio),
       aleatorio_(aleatorio),
-      pastaPrograma_(std::move(pastaPrograma))
+      pastaPrograma_(std::move(pastaPrograma)),
+      som_(som)
 {
     montaControles();
 }

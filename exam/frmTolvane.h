@@ -17,6 +17,7 @@
 #include "platform/forms/Image.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/PictureBox.h"
+#include "sound/CuePlayer.h"
 
 #include <QString>
 #include <array>
@@ -25,8 +26,10 @@
 class frmTolvane {
 public:
     // The clock drives the four timers; the random generator draws the
-    // questions; the program folder holds the question bank.
-    frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QString pastaPrograma);
+    // questions; the program folder holds the question bank; the player
+    // plays the screen's sound cues.
+    frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QString pastaPrograma,
+               sound::CuePlayer& som);
     ~frmTolvane();
     frmTolvane(const frmTolvane&) = delete;
     frmTolvane& operator=(const frmTolvane&) = delete;
@@ -102,5 +105,6 @@ private:
 
     platform::Random& aleatorio_;
     QString pastaPrograma_;
+    sound::CuePlayer& som_;
     bool carregado_ = false;
 };
