@@ -32,39 +32,40 @@ void Preenche_Tabelas()
     }
 }
 
-void Decodifica_Texto(const QString& textoArmazenado)
+namespace {
+
+// Replaces each character found among the first 92 entries of `de` by the
+// entry at the same position of `para`; any other character is kept.
+QString substitui(const QString& texto, const QChar* de, const QChar* para)
 {
-    textoDecodificado.clear();
-    textoDecodificado.reserve(textoArmazenado.size());
-    for (const QChar caractere : textoArmazenado) {
-        QChar resultado = caractere;
+    QString resultado;
+    resultado.reserve(texto.size());
+    for (const QChar caractere : texto) {
+        QChar substituto = caractere;
         for (int k = 1; k <= paresUsados; ++k) {
-            if (tabelaEntrada[k] == caractere) {
-                resultado = tabelaSaida[k];
+            if (de[k] == caractere) {
+                substituto = para[k];
                 break;
             }
         }
-        textoDecodificado.append(resultado);
+        resultado.append(substituto);
     }
+    return resultado;
+}
+
+} // namespace
+
+void Decodifica_Texto(const QString& textoArmazenado)
+{
+    textoDecodificado.clear();
+    textoDecodificado = substitui(textoArmazenado, tabelaEntrada, tabelaSaida);
 }
 
 QString Codifica_Texto(const QString& texto)
 {
     if (tabelaSaida[1].isNull())
         Preenche_Tabelas();
-    QString codificado;
-    codificado.reserve(texto.size());
-    for (const QChar caractere : texto) {
-        QChar resultado = caractere;
-        for (int k = 1; k <= paresUsados; ++k) {
-            if (tabelaSaida[k] == caractere) {
-                resultado = tabelaEntrada[k];
-                break;
-            }
-        }
-        codificado.append(resultado);
-    }
-    return codificado;
+    return substitui(texto, tabelaSaida, tabelaEntrada);
 }
 
 } // namespace modExterno
