@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QScreen>
 
 namespace platform::forms {
 
@@ -93,7 +94,13 @@ int Form::ScaleHeight() const { return pixelsToTwips(janela_->height()); }
 
 void Form::Show()
 {
+    // Without a window manager "maximised" does nothing and no window ever
+    // becomes active: start from the screen's free area and ask for the
+    // focus, so the window fills the screen and activates either way.
+    if (const QScreen* tela = janela_->screen())
+        janela_->setGeometry(tela->availableGeometry());
     janela_->showMaximized();
+    janela_->activateWindow();
 }
 
 bool Form::Visible() const { return janela_->isVisible(); }
