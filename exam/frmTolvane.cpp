@@ -15,6 +15,7 @@ frmTolvane::frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QS
       som_(som)
 {
     montaControles();
+    Form_Initialize();
 }
 
 frmTolvane::~frmTolvane()
@@ -31,6 +32,14 @@ void frmTolvane::Show()
     }
     if (!platform::forms::programaEncerrado())
         Me.Show();
+}
+
+void frmTolvane::Form_Initialize()
+{
+    // The sound switch is only set by Form_Load, so here it still reads 0.
+    if (somDesligado == 0)
+        som_.Abre_Iniciar();
+    tmrPergunta.setEnabled(true);
 }
 
 void frmTolvane::Form_Load()

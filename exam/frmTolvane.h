@@ -37,6 +37,10 @@ public:
     // Loads the screen (once) and shows it maximised.
     void Show();
 
+    // Runs once as the screen is created: the opening cue, and the pacing
+    // timer that brings the first question.
+    void Form_Initialize();
+
     // Opens the question bank; an unusable bank is reported and ends the program.
     void Form_Load();
 

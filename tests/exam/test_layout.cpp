@@ -136,10 +136,12 @@ TEST_F(QuizTest, ControlsStartInTheirDesignedState)
     EXPECT_EQ(QFontInfo(t.comImagem.widget()->font()).family(), QStringLiteral("Comic Neue"));
     EXPECT_NE(QFontInfo(t.labDesempenho(1).widget()->font()).family(), QStringLiteral("Comic Neue"));
 
-    for (const platform::Timer* timer : {&t.tmrAnima, &t.tmrTempo, &t.tmrPergunta, &t.tmrBotao}) {
+    for (const platform::Timer* timer : {&t.tmrAnima, &t.tmrTempo, &t.tmrPergunta, &t.tmrBotao})
         EXPECT_EQ(timer->Interval(), 1000);
+    // Stopped as designed; creating the screen then starts the pacing of the first question.
+    for (const platform::Timer* timer : {&t.tmrAnima, &t.tmrTempo, &t.tmrBotao})
         EXPECT_FALSE(timer->Enabled());
-    }
+    EXPECT_TRUE(t.tmrPergunta.Enabled());
     EXPECT_EQ(t.Me.widget()->focusWidget(), t.picBase.widget());
     EXPECT_TRUE(mensagens.isEmpty());
 }

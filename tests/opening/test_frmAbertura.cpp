@@ -141,8 +141,16 @@ TEST_F(Abertura, NoAnimationTickRunsAfterTheStart)
     EXPECT_EQ(abertura->passo, passo);
     EXPECT_FALSE(abertura->tmrAnima.Enabled());
     EXPECT_FALSE(abertura->tmrSom.Enabled());
-    ASSERT_GE(som.calls.size(), 2u);
-    EXPECT_EQ(som.calls[1], Cue::Click);
+}
+
+// The opening music at activation; the click of the start, cut off at once by
+// the quiz screen's opening cue.
+TEST_F(Abertura, CuesFollowTheStartOfTheExam)
+{
+    abertura->comComecar_Click();
+    EXPECT_EQ(som.calls, (std::vector<std::optional<Cue>>{Cue::Abertura, Cue::Click, Cue::Abre}));
+    using Corte = sound::testing::CueRecorder::CutOff;
+    EXPECT_EQ(som.cutOffs, (std::vector<Corte>{{Cue::Abertura, Cue::Click}, {Cue::Click, Cue::Abre}}));
 }
 
 // Without a bank the opening screen works; starting reports the bank and ends.
