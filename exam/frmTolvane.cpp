@@ -15,6 +15,7 @@ frmTolvane::frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QS
       som_(som)
 {
     montaControles();
+    Me.onUnload = [this] { Form_Unload(); };
     Form_Initialize();
 }
 
@@ -49,6 +50,19 @@ void frmTolvane::Form_Load()
     } catch (const bank::BancoInvalido& erro) {
         falhaDoBanco(erro.mensagem());
     }
+}
+
+void frmTolvane::Form_Unload()
+{
+    if (bancoDados) {
+        try {
+            bank::Zera_Marcas(*bancoDados, textoSql, registros);
+        } catch (const platform::DatabaseError& erro) {
+            // The marks stay behind; the next run clears them when it opens the bank.
+            platform::MsgBox(QStringLiteral("Não foi possível liberar as questões sorteadas:\n%1").arg(erro.message()));
+        }
+    }
+    platform::forms::EncerraPrograma();
 }
 
 // The exam cannot go on without its bank: say why, then end the program.

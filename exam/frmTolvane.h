@@ -44,6 +44,10 @@ public:
     // Opens the question bank; an unusable bank is reported and ends the program.
     void Form_Load();
 
+    // However the screen is closed: every question becomes available again
+    // in the bank, then the program ends.
+    void Form_Unload();
+
     // Draws an unasked question at random, puts it on screen and marks it
     // as drawn in the bank at once. With no unasked question left it changes
     // nothing on screen.
