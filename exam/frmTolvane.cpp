@@ -3,6 +3,7 @@
 #include "bank/BancoQuestoes.h"
 #include "platform/MessageBox.h"
 #include "platform/forms/Programa.h"
+#include "platform/forms/Screen.h"
 
 frmTolvane::frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QString pastaPrograma,
                        sound::CuePlayer& som)
@@ -49,7 +50,21 @@ void frmTolvane::Form_Load()
         bancoDados = bank::Abre_Banco(pastaPrograma_);
     } catch (const bank::BancoInvalido& erro) {
         falhaDoBanco(erro.mensagem());
+        return;
     }
+    using platform::forms::ScreenHeight;
+    using platform::forms::ScreenWidth;
+    picBase.Move((ScreenWidth() - picBase.Width()) / 2, (ScreenHeight() - picBase.Height()) / 2);
+    picDesempenho.Move((picBase.Width() - picDesempenho.Width()) / 2,
+                       (picBase.Height() - picDesempenho.Height()) / 2);
+    somDesligado = 0;
+    acertos = 0;
+    erros = 0;
+    tempoRestante = 60;
+    ajudasRestantes = 3;
+    pulosRestantes = 3;
+    for (int materia = 1; materia <= 9; ++materia)
+        respondidasPorMateria[std::size_t(materia)] = 0;
 }
 
 void frmTolvane::Form_Unload()

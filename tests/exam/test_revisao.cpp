@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QScreen>
 
 using namespace platform::forms;
 using quiztest::QuizTest;
@@ -21,9 +22,13 @@ QString pastaRevisao()
     return pasta;
 }
 
+// The window as it opens, filling the screen over which Form_Load centred the panels.
 QImage desenha(frmTolvane& tela)
 {
-    return tela.Me.widget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QWidget* janela = tela.Me.widget();
+    if (const QScreen* monitor = janela->screen())
+        janela->resize(monitor->size());
+    return janela->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // The box that holds every pixel that differs between two pictures.
