@@ -56,18 +56,23 @@ void paintEyes(QPainter& painter, Face face)
     }
 }
 
+// An open curve of the mouth, drawn as one round-capped ink stroke.
+void strokeMouthCurve(QPainter& painter, QPointF from, QPointF control, QPointF to)
+{
+    QPainterPath curve;
+    curve.moveTo(from);
+    curve.quadTo(control, to);
+    painter.setPen(QPen(palette::ink, 0.055, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(curve);
+}
+
 void paintMouth(QPainter& painter, Face face)
 {
     switch (face) {
-    case Face::Smile: {
-        QPainterPath smile;
-        smile.moveTo(-0.16, 0.12);
-        smile.quadTo(0, 0.32, 0.16, 0.12);
-        painter.setPen(QPen(palette::ink, 0.055, Qt::SolidLine, Qt::RoundCap));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(smile);
+    case Face::Smile:
+        strokeMouthCurve(painter, {-0.16, 0.12}, {0, 0.32}, {0.16, 0.12});
         break;
-    }
     case Face::BigSmile: {
         QPainterPath mouth;
         mouth.moveTo(-0.23, 0.08);
@@ -89,15 +94,9 @@ void paintMouth(QPainter& painter, Face face)
         painter.setBrush(palette::mouth);
         painter.drawEllipse(QPointF(0, 0.2), 0.065, 0.085);
         break;
-    case Face::Frown: {
-        QPainterPath frown;
-        frown.moveTo(-0.15, 0.27);
-        frown.quadTo(0, 0.1, 0.15, 0.27);
-        painter.setPen(QPen(palette::ink, 0.055, Qt::SolidLine, Qt::RoundCap));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(frown);
+    case Face::Frown:
+        strokeMouthCurve(painter, {-0.15, 0.27}, {0, 0.1}, {0.15, 0.27});
         break;
-    }
     }
 }
 
