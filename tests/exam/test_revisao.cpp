@@ -3,7 +3,7 @@
 // person to look at, and checks what can be checked by machine: no text
 // outside its label, and no label over another control's place.
 //
-// The pictures go to $TOLVANE_REVISAO (set by CTest to <build>/revisao).
+// The pictures go to <build>/revisao, or to $TOLVANE_REVISAO when it is set.
 #include "QuizFixture.h"
 
 #include <QDir>
@@ -17,7 +17,7 @@ namespace {
 
 QString pastaRevisao()
 {
-    const QString pasta = qEnvironmentVariable("TOLVANE_REVISAO", QDir::temp().filePath(QStringLiteral("tolvane-revisao")));
+    const QString pasta = qEnvironmentVariable("TOLVANE_REVISAO", QStringLiteral(TOLVANE_REVISAO_PADRAO));
     QDir().mkpath(pasta);
     return pasta;
 }
