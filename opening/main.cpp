@@ -4,7 +4,9 @@
 #include "frmAbertura.h"
 #include "platform/Clock.h"
 #include "platform/ProgramFolder.h"
+#include "platform/MessageBox.h"
 #include "platform/Random.h"
+#include "platform/SingleInstance.h"
 #include "sound/frmSom.h"
 
 #include <QApplication>
@@ -21,6 +23,12 @@ int main(int argc, char* argv[])
     platform::Random aleatorio(relogio);
     sound::SomDoPrograma som;
     const QString pastaPrograma = platform::programFolder();
+
+    const platform::SingleInstance instancia(pastaPrograma);
+    if (!instancia.acquired()) {
+        platform::MsgBox(QStringLiteral("O simulado já está aberto em outra janela."));
+        return 1;
+    }
 
     std::unique_ptr<frmTolvane> tolvane;
     frmAbertura abertura(relogio, som, [&]() -> frmTolvane* {

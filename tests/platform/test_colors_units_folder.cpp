@@ -1,10 +1,13 @@
 #include "platform/Colors.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
+#include "platform/SingleInstance.h"
 #include "platform/Units.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTemporaryDir>
+#include <memory>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -46,4 +49,18 @@ TEST(MessageBox, TestHandlerReceivesTheTextInsteadOfABox)
     MsgBox(QStringLiteral("Você foi aprovado!"));
     setMessageBoxHandler({});
     EXPECT_EQ(shown, QStringList{QStringLiteral("Você foi aprovado!")});
+}
+
+// A second copy on the same program folder must not start; another folder
+// (another installation) may; the lock frees when the first copy ends.
+TEST(SingleInstance, OneCopyPerProgramFolder)
+{
+    QTemporaryDir pastaA, pastaB;
+    auto primeira = std::make_unique<SingleInstance>(pastaA.path());
+    EXPECT_TRUE(primeira->acquired());
+    EXPECT_FALSE(SingleInstance(pastaA.path()).acquired());
+    EXPECT_FALSE(SingleInstance(pastaA.path() + QStringLiteral("/.")).acquired()); // the same folder, spelled otherwise
+    EXPECT_TRUE(SingleInstance(pastaB.path()).acquired());
+    primeira.reset();
+    EXPECT_TRUE(SingleInstance(pastaA.path()).acquired());
 }
