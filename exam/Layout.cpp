@@ -10,11 +10,11 @@ using namespace platform::forms;
 namespace {
 
 const QString fonteTela = QStringLiteral("Comic Sans MS");
-constexpr platform::ColorValue branco = platform::vbHighlightText;
+constexpr platform::ColorValue branco = platform::systemHighlightText;
 
 // A transparent label, as every label of this screen is.
 void rotulo(Label& label, int left, int top, int width, int height, const QString& caption, double tamanho,
-            platform::ColorValue cor = platform::vbButtonText)
+            platform::ColorValue cor = platform::systemButtonText)
 {
     label.setBackStyle(FundoEstilo::transparente);
     label.setFont({fonteTela, tamanho});
@@ -50,7 +50,7 @@ void frmTolvane::montaControles()
 {
     Me.setCaption(QStringLiteral("TOLVANE"));
     Me.setClientSize(12000, 8670);
-    Me.setBackColor(platform::vbMenuText);
+    Me.setBackColor(platform::systemMenuText);
     Me.setIcon(QIcon());
 
     portaImagem(picPreparese, 2880, 8040, QStringLiteral("estrela-preparese.png"));
@@ -75,7 +75,7 @@ void frmTolvane::montaControles()
     rotuloAutoAjustavel(labEtiqueta.Load(2, picBase), 9960, 7200, QStringLiteral("Pular :"), 9.75, branco);
     rotuloAutoAjustavel(labEtiqueta.Load(1, picBase), 9960, 7440, QStringLiteral("Ajuda :"), 9.75, branco);
     rotuloAutoAjustavel(labAjuda, 10920, 7440, QStringLiteral("3"), 9.75, branco);
-    rotuloAutoAjustavel(labNome, 1800, 120, QStringLiteral("Jogador :"), 9, platform::vbButtonText);
+    rotuloAutoAjustavel(labNome, 1800, 120, QStringLiteral("Jogador :"), 9, platform::systemButtonText);
     rotuloAutoAjustavel(labTempo, 3240, 7350, QStringLiteral("60 seg."), 11.25, branco);
     rotuloAutoAjustavel(labEtiqueta.Load(0, picBase), 1320, 7350, QStringLiteral("Tempo restante :"), 11.25, branco);
     rotulo(labTexto, 240, 1920, 2295, 1815, QString(), 11.25, branco);

@@ -17,7 +17,7 @@ void rotulo(Label& label, int left, int top, const QString& caption, double tama
 {
     label.setBackStyle(FundoEstilo::transparente);
     label.setFont({fonteTela, tamanho});
-    label.setForeColor(platform::vbHighlightText);
+    label.setForeColor(platform::systemHighlightText);
     label.Move(left, top, 0, 0);
     label.setAutoSize(true);
     label.setCaption(caption);
@@ -38,7 +38,7 @@ void frmAbertura::montaControles()
 
     Me.setCaption(QStringLiteral("TOLVANE"));
     Me.setClientSize(12000, 8670);
-    Me.setBackColor(platform::vbMenuText);
+    Me.setBackColor(platform::systemMenuText);
     Me.setIcon(QIcon());
 
     // Hidden frame holders in a 4 x 3 grid, as a form designer would see them.
@@ -60,7 +60,7 @@ void frmAbertura::montaControles()
     txtNome.setFont({fonteTela, 9});
     txtNome.setMaxLength(0);
     QPalette cores = txtNome.widget()->palette();
-    cores.setColor(QPalette::Base, platform::toQColor(platform::vbWindowBackground));
+    cores.setColor(QPalette::Base, platform::toQColor(platform::systemWindowBackground));
     cores.setColor(QPalette::Text, platform::toQColor(azul));
     txtNome.widget()->setPalette(cores);
 

@@ -10,10 +10,10 @@ namespace platform {
 
 using ColorValue = std::uint32_t;
 
-inline constexpr ColorValue vbButtonText = 0x80000012;
-inline constexpr ColorValue vbWindowBackground = 0x80000005;
-inline constexpr ColorValue vbMenuText = 0x80000007;
-inline constexpr ColorValue vbHighlightText = 0x8000000E;
+inline constexpr ColorValue systemButtonText = 0x80000012;
+inline constexpr ColorValue systemWindowBackground = 0x80000005;
+inline constexpr ColorValue systemMenuText = 0x80000007;
+inline constexpr ColorValue systemHighlightText = 0x8000000E;
 
 constexpr ColorValue RGB(int red, int green, int blue)
 {

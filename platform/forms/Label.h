@@ -44,7 +44,7 @@ private:
     void enabledChanged() override;
 
     QString caption_;
-    ColorValue foreColor_ = vbButtonText;
+    ColorValue foreColor_ = systemButtonText;
     ColorValue backColor_ = 0x8000000F; // button face
     FundoEstilo backStyle_ = FundoEstilo::opaco;
     bool autoSize_ = false;

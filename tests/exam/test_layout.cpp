@@ -46,7 +46,7 @@ TEST_F(QuizTest, ControlsStartAtTheirDesignedPlacesAndSizes)
     frmTolvane& t = *tela;
     EXPECT_EQ(t.Me.ScaleWidth(), 12000);
     EXPECT_EQ(t.Me.ScaleHeight(), 8670);
-    EXPECT_EQ(t.Me.BackColor(), platform::vbMenuText);
+    EXPECT_EQ(t.Me.BackColor(), platform::systemMenuText);
 
     const Lugar lugares[] = {
         {"picPreparese", &t.picPreparese, 2880, 8040, 495, 375}, {"picBtOn", &t.picBtOn, 120, 8040, 495, 375},
@@ -118,7 +118,7 @@ TEST_F(QuizTest, ControlsStartInTheirDesignedState)
     for (int i = 0; i <= 3; ++i) {
         EXPECT_TRUE(t.labResposta(i).Caption().isEmpty());
         EXPECT_FALSE(t.labResposta(i).Enabled());
-        EXPECT_EQ(t.labResposta(i).ForeColor(), platform::vbButtonText);
+        EXPECT_EQ(t.labResposta(i).ForeColor(), platform::systemButtonText);
         EXPECT_TRUE(maoPersonalizada(t.labResposta(i)));
     }
     for (int i = 0; i <= 4; ++i) {
@@ -133,9 +133,9 @@ TEST_F(QuizTest, ControlsStartInTheirDesignedState)
     EXPECT_EQ(t.picFechar.ToolTipText(), QStringLiteral("Fechar"));
 
     // White is the highlighted-text colour; the rest is the button-text colour.
-    EXPECT_EQ(t.labTempo.ForeColor(), platform::vbHighlightText);
-    EXPECT_EQ(t.labEtiqueta(2).ForeColor(), platform::vbHighlightText);
-    EXPECT_EQ(t.labNome.ForeColor(), platform::vbButtonText);
+    EXPECT_EQ(t.labTempo.ForeColor(), platform::systemHighlightText);
+    EXPECT_EQ(t.labEtiqueta(2).ForeColor(), platform::systemHighlightText);
+    EXPECT_EQ(t.labNome.ForeColor(), platform::systemButtonText);
 
     // "Comic Sans MS" is drawn with Comic Neue at 96 dots per inch.
     EXPECT_EQ(QFontInfo(t.labPergunta.widget()->font()).family(), QStringLiteral("Comic Neue"));

@@ -19,10 +19,10 @@ TEST(Colors, ValuesAreBgrAndSystemColoursFollowTheClassicScheme)
     EXPECT_EQ(toQColor(0xFF0000), QColor(0, 0, 255));
     EXPECT_EQ(toQColor(0x0000FF), QColor(255, 0, 0));
     EXPECT_EQ(toQColor(RGB(96, 103, 207)), QColor(96, 103, 207));
-    EXPECT_EQ(toQColor(vbButtonText), QColor(Qt::black));
-    EXPECT_EQ(toQColor(vbWindowBackground), QColor(Qt::white));
-    EXPECT_EQ(toQColor(vbMenuText), QColor(Qt::black));
-    EXPECT_EQ(toQColor(vbHighlightText), QColor(Qt::white));
+    EXPECT_EQ(toQColor(systemButtonText), QColor(Qt::black));
+    EXPECT_EQ(toQColor(systemWindowBackground), QColor(Qt::white));
+    EXPECT_EQ(toQColor(systemMenuText), QColor(Qt::black));
+    EXPECT_EQ(toQColor(systemHighlightText), QColor(Qt::white));
     EXPECT_EQ(toQColor(0x800000FF), QColor(Qt::black)); // unknown index: readable fallback
 }
 

@@ -154,7 +154,7 @@ TEST_F(FormsTest, LabelTextUsesClassicColourValues)
     label.setCaption(QStringLiteral("MMMMMMMM"));
     label.setForeColor(0xFF0000);
     EXPECT_GT(pixelsDaCor(tela(), QColor(0, 0, 255), label.widget()->geometry()), 20);
-    label.setForeColor(platform::vbHighlightText);
+    label.setForeColor(platform::systemHighlightText);
     form.setBackColor(platform::RGB(0, 0, 0));
     EXPECT_GT(pixelsDaCor(tela(), QColor(255, 255, 255), label.widget()->geometry()), 20);
 }
