@@ -1,30 +1,13 @@
 #include "Imagens.h"
 
+#include "assets/Assets.h"
 #include "platform/forms/Screen.h"
 
-#ifdef TOLVANE_COM_IMAGENS
-#include "assets/Assets.h"
-#endif
-
 namespace exam::imagens {
-namespace {
-
-void inicializa()
-{
-#ifdef TOLVANE_COM_IMAGENS
-    static const bool feito = [] {
-        assets::inicializaImagens();
-        return true;
-    }();
-    (void)feito;
-#endif
-}
-
-} // namespace
 
 QPixmap carrega(const QString& nome)
 {
-    inicializa();
+    assets::inicializaImagens();
     return platform::forms::LoadPicture(QStringLiteral(":/imagens/") + nome);
 }
 
@@ -35,11 +18,7 @@ QPixmap mao()
 
 QPoint maoPontoQuente()
 {
-#ifdef TOLVANE_COM_IMAGENS
-    return QPoint(assets::maoPontoQuente());
-#else
-    return {};
-#endif
+    return assets::maoPontoQuente();
 }
 
 } // namespace exam::imagens

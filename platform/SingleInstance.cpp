@@ -9,8 +9,8 @@ namespace {
 // In the temporary folder, since the program folder may be read-only.
 QString lockPath(const QString& programFolder)
 {
-    const QString folder = QDir(programFolder).canonicalPath().isEmpty() ? programFolder
-                                                                         : QDir(programFolder).canonicalPath();
+    const QString canonical = QDir(programFolder).canonicalPath();
+    const QString folder = canonical.isEmpty() ? programFolder : canonical;
     const QByteArray id = QCryptographicHash::hash(folder.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return QDir::temp().filePath(QStringLiteral("tolvane-%1.lock").arg(QString::fromLatin1(id)));
 }

@@ -51,11 +51,6 @@ std::optional<std::pair<std::size_t, QString>> separaChave(const QString& linha)
     return std::nullopt;
 }
 
-QString simplificado(const QString& texto)
-{
-    return texto.simplified();
-}
-
 class Leitor {
 public:
     Leitor(QString pastaFiguras, ResultadoLeitura& resultado)
@@ -119,20 +114,19 @@ private:
     {
         materiaLida_ = true;
         const Linha& primeira = bloco.front();
-        QString valor;
+        std::optional<QString> valor;
         for (const QString& grafia : {QStringLiteral("matéria:"), QStringLiteral("materia:")})
             if (primeira.texto.startsWith(grafia, Qt::CaseInsensitive))
-                valor = simplificado(primeira.texto.mid(grafia.size()));
-        if (!primeira.texto.startsWith(QStringLiteral("matéria:"), Qt::CaseInsensitive)
-            && !primeira.texto.startsWith(QStringLiteral("materia:"), Qt::CaseInsensitive)) {
+                valor = primeira.texto.mid(grafia.size()).simplified();
+        if (!valor) {
             erro(primeira.numero, QStringLiteral("o arquivo deve começar com \"matéria:\""));
             return;
         }
-        if (bank::numeroDaMateria(valor) == 0) {
-            erro(primeira.numero, QStringLiteral("matéria desconhecida: \"%1\"").arg(valor));
+        if (bank::numeroDaMateria(*valor) == 0) {
+            erro(primeira.numero, QStringLiteral("matéria desconhecida: \"%1\"").arg(*valor));
             return;
         }
-        materia_ = valor;
+        materia_ = *valor;
         if (bloco.size() > 1)
             erro(bloco[1].numero, QStringLiteral("deixe uma linha em branco depois de \"matéria:\""));
     }
@@ -182,7 +176,7 @@ private:
                 erro(entrada.linha, QStringLiteral("esperava \"%1\" aqui").arg(falta));
                 return;
             }
-            const QString valor = simplificado(entrada.valor);
+            const QString valor = entrada.valor.simplified();
             if (valor.isEmpty()) {
                 erro(entrada.linha, QStringLiteral("\"%1\" está vazio").arg(todas[esperada].grafias.front()));
                 return;
