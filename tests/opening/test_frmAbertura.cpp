@@ -10,6 +10,8 @@
 #include "TestBank.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -165,4 +167,22 @@ TEST_F(Abertura, AMissingBankIsReportedWhenTheExamStarts)
     EXPECT_TRUE(mensagens.front().contains(QStringLiteral("não foi encontrado")));
     EXPECT_TRUE(encerrado);
     EXPECT_FALSE(QFile::exists(pasta.filePath(QStringLiteral("tolvane.mdb"))));
+}
+
+// The opening screen as the player first sees it, drawn to <build>/revisao
+// (or $TOLVANE_REVISAO) for a person to look at: the title figure centred on
+// the screen, the prompt, the name box and the start button.
+TEST_F(Abertura, ReviewPictureShowsTheFigureCentredOnTheScreen)
+{
+    QWidget* janela = abertura->Me.widget();
+    if (const QScreen* monitor = janela->screen())
+        janela->resize(monitor->size());
+    const QImage imagem = janela->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QString saida = qEnvironmentVariable("TOLVANE_REVISAO", QStringLiteral(TOLVANE_REVISAO_PADRAO));
+    QDir().mkpath(saida);
+    ASSERT_TRUE(imagem.save(saida + QStringLiteral("/abertura.png")));
+
+    const QRect figura(abertura->picFigura.widget()->mapTo(janela, QPoint(0, 0)), abertura->picFigura.widget()->size());
+    EXPECT_NEAR(figura.center().x(), imagem.width() / 2, 1);
+    EXPECT_NEAR(figura.center().y(), imagem.height() / 2, 1);
 }
