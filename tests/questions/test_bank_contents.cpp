@@ -2,9 +2,11 @@
 // figures the licence exam relies on, and no letter favoured as the answer.
 #include "FonteQuestoes.h"
 #include "bank/Materias.h"
+#include "platform/Database.h"
 
 #include <QDir>
 #include <QImageReader>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -66,15 +68,31 @@ TEST(BankContents, RightLettersAreSpreadEvenly)
     }
 }
 
-// Every figure a question names is in the program folder, large enough to read.
-TEST(BankContents, EveryFigureIsRenderedBesideTheProgram)
+// Every figure the bank names is in the program folder under a number, large
+// enough to read; no file there is named after what a figure shows.
+TEST(BankContents, FiguresBesideTheProgramAreNumberedAndReadable)
 {
-    for (const auto& q : questoesDoBanco()) {
-        if (q.figura.isEmpty())
-            continue;
-        const QImageReader figura(QStringLiteral(TOLVANE_PROGRAM_DIR "/") + q.figura);
-        const QSize tamanho = figura.size();
-        ASSERT_TRUE(tamanho.isValid()) << q.figura.toStdString();
-        EXPECT_GE(std::max(tamanho.width(), tamanho.height()), 640) << q.figura.toStdString();
+    const QDir programa(QStringLiteral(TOLVANE_PROGRAM_DIR));
+    auto banco = platform::Database::OpenDatabase(programa.filePath(QStringLiteral("tolvane.mdb")));
+    auto registros = banco->OpenRecordset(QStringLiteral("SELECT imagem FROM questoes WHERE imagem <> 'N'"));
+    const QRegularExpression neutro(QStringLiteral("^figura-[0-9]{3}\\.png$"));
+    QStringList nomeadas;
+    for (; !registros->Eof(); registros->MoveNext()) {
+        const QString imagem = registros->Field(QStringLiteral("imagem")).value_or(QString());
+        EXPECT_TRUE(neutro.match(imagem).hasMatch()) << imagem.toStdString();
+        const QSize tamanho = QImageReader(programa.filePath(imagem)).size();
+        ASSERT_TRUE(tamanho.isValid()) << imagem.toStdString();
+        EXPECT_GE(std::max(tamanho.width(), tamanho.height()), 640) << imagem.toStdString();
+        nomeadas << imagem;
     }
+    int comFigura = 0;
+    for (const auto& q : questoesDoBanco())
+        comFigura += !q.figura.isEmpty();
+    EXPECT_EQ(nomeadas.size(), comFigura);
+
+    for (const QString& png : programa.entryList({QStringLiteral("figura-*.png")}, QDir::Files))
+        EXPECT_TRUE(nomeadas.contains(png)) << png.toStdString() << " is named by no question";
+    const QDir figuras(QStringLiteral(TOLVANE_SOURCE_DIR "/questions/figuras"));
+    for (const QString& svg : figuras.entryList({QStringLiteral("*.svg")}, QDir::Files))
+        EXPECT_FALSE(programa.exists(svg.chopped(4) + QStringLiteral(".png"))) << svg.toStdString();
 }

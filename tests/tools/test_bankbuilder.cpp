@@ -1,7 +1,9 @@
 // The bank builder: what it refuses, and that the bank it writes reads back
 // exactly as the sources say.
 #include "EscritorBanco.h"
+#include "Figuras.h"
 #include "FonteQuestoes.h"
+#include "Renderizacao.h"
 #include "Resumo.h"
 #include "Semelhanca.h"
 #include "bank/BancoQuestoes.h"
@@ -10,6 +12,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -168,7 +172,8 @@ TEST_F(Builder, WrittenBankDecodesBackToTheSource)
 }
 
 // The shipped bank: every stored field decodes back to its source text, every
-// row is unasked, and every figure it names is in the program folder.
+// row is unasked, and every figure it names is in the program folder under a
+// number, drawn from the question's own SVG.
 TEST(ShippedBank, EveryStoredFieldDecodesBackToItsSource)
 {
     const QDir fontes(QStringLiteral(TOLVANE_SOURCE_DIR "/questions"));
@@ -178,6 +183,8 @@ TEST(ShippedBank, EveryStoredFieldDecodesBackToItsSource)
     const auto leitura = leFontes(arquivos, fontes.filePath(QStringLiteral("figuras")));
     ASSERT_TRUE(leitura.erros.empty()) << leitura.erros.front().texto().toStdString();
     ASSERT_FALSE(leitura.questoes.empty());
+    const auto nomes = nomesNeutros(leitura.questoes);
+    const QRegularExpression neutro(QStringLiteral("^figura-[0-9]{3}\\.png$"));
 
     modExterno::Preenche_Tabelas();
     auto banco = platform::Database::OpenDatabase(QStringLiteral(TOLVANE_PROGRAM_DIR "/tolvane.mdb"));
@@ -197,9 +204,16 @@ TEST(ShippedBank, EveryStoredFieldDecodesBackToItsSource)
         EXPECT_EQ(campo("materia"), q.materia) << onde;
         EXPECT_EQ(registros->Field(QStringLiteral("ja_foi")), QStringLiteral("N")) << onde;
         const QString imagem = registros->Field(QStringLiteral("imagem")).value_or(QString());
-        EXPECT_EQ(imagem, q.figura.isEmpty() ? QStringLiteral("N") : q.figura) << onde;
-        if (imagem != QStringLiteral("N")) {
-            EXPECT_TRUE(QFile::exists(QStringLiteral(TOLVANE_PROGRAM_DIR "/") + imagem)) << onde;
+        if (q.figura.isEmpty()) {
+            EXPECT_EQ(imagem, QStringLiteral("N")) << onde;
+        } else {
+            EXPECT_EQ(imagem, nomes.at(q.figura)) << onde;
+            EXPECT_TRUE(neutro.match(imagem).hasMatch()) << onde << " " << imagem.toStdString();
+            const QImage png(QStringLiteral(TOLVANE_PROGRAM_DIR "/") + imagem);
+            const QImage svg = renderizaSvg(fontes.filePath(QStringLiteral("figuras/") + q.figura.chopped(4) + QStringLiteral(".svg")));
+            EXPECT_FALSE(png.isNull()) << onde;
+            EXPECT_TRUE(png.convertToFormat(QImage::Format_ARGB32) == svg) << onde << ": " << imagem.toStdString()
+                                                                           << " is not " << q.figura.toStdString();
         }
         registros->MoveNext();
     }

@@ -1,5 +1,6 @@
 #include "Resumo.h"
 
+#include "Figuras.h"
 #include "bank/Materias.h"
 
 #include <QDir>
@@ -9,6 +10,7 @@ namespace construtor {
 
 std::vector<RegistroBanco> registrosDoBanco(const std::vector<QuestaoFonte>& questoes)
 {
+    const auto nomes = nomesNeutros(questoes);
     std::vector<RegistroBanco> registros;
     registros.reserve(questoes.size());
     for (const QuestaoFonte& q : questoes) {
@@ -20,7 +22,7 @@ std::vector<RegistroBanco> registrosDoBanco(const std::vector<QuestaoFonte>& que
         r.respD = q.respostas[3];
         r.certa = q.certa;
         r.materia = q.materia;
-        r.imagem = q.figura.isEmpty() ? QStringLiteral("N") : q.figura;
+        r.imagem = q.figura.isEmpty() ? QStringLiteral("N") : nomes.at(q.figura);
         registros.push_back(std::move(r));
     }
     return registros;

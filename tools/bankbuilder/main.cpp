@@ -1,14 +1,20 @@
 // Builds tolvane.mdb from the readable sources in questions/.
-//   bankbuilder --saida tolvane.mdb --figuras questions/figuras fonte.txt...
+//   bankbuilder --saida tolvane.mdb --figuras questions/figuras [--imagens PASTA] fonte.txt...
 // Refuses every bad source with file, line and reason, and writes nothing then.
+// With --imagens, also renders the figures the bank names into PASTA (the
+// program folder) under their neutral names.
 #include "EscritorBanco.h"
+#include "Figuras.h"
 #include "FonteQuestoes.h"
+#include "Renderizacao.h"
 #include "Resumo.h"
 #include "Semelhanca.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include <QGuiApplication>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -18,9 +24,17 @@ void escreve(std::FILE* saida, const QString& texto)
     std::fputc('\n', saida);
 }
 
+int recusa(const std::vector<construtor::ErroFonte>& erros, const QString& conclusao)
+{
+    for (const auto& erro : erros)
+        escreve(stderr, erro.texto());
+    escreve(stderr, conclusao.arg(erros.size()));
+    return 1;
+}
+
 int uso()
 {
-    escreve(stderr, QStringLiteral("uso: bankbuilder --saida ARQUIVO.mdb --figuras PASTA FONTE.txt..."));
+    escreve(stderr, QStringLiteral("uso: bankbuilder --saida ARQUIVO.mdb --figuras PASTA [--imagens PASTA] FONTE.txt..."));
     return 2;
 }
 
@@ -28,10 +42,17 @@ int uso()
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Rendering the figures' text needs a QGuiApplication; checking the
+    // sources alone does not, and then needs no display either.
+    const bool renderiza = std::any_of(argv + 1, argv + argc, [](const char* a) { return !std::strcmp(a, "--imagens"); });
+    if (renderiza && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        renderiza ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = app->arguments().mid(1);
     QString saida;
     QString figuras;
+    QString imagens;
     QStringList fontes;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
@@ -39,6 +60,8 @@ int main(int argc, char* argv[])
             saida = args.takeFirst();
         else if (arg == QStringLiteral("--figuras") && !args.isEmpty())
             figuras = args.takeFirst();
+        else if (arg == QStringLiteral("--imagens") && !args.isEmpty())
+            imagens = args.takeFirst();
         else if (arg.startsWith(QStringLiteral("--")))
             return uso();
         else
@@ -53,11 +76,13 @@ int main(int argc, char* argv[])
         erros.push_back(parecida);
     for (const QString& sobra : construtor::figurasSemQuestao(figuras, leitura.figurasUsadas))
         erros.push_back({sobra, 0, QStringLiteral("figura que nenhuma questão usa")});
-    if (!erros.empty()) {
-        for (const auto& erro : erros)
-            escreve(stderr, erro.texto());
-        escreve(stderr, QStringLiteral("%1 erro(s); o banco não foi gravado.").arg(erros.size()));
-        return 1;
+    if (!erros.empty())
+        return recusa(erros, QStringLiteral("%1 erro(s); o banco não foi gravado."));
+
+    if (!imagens.isEmpty()) {
+        erros = construtor::gravaFiguras(figuras, imagens, construtor::nomesNeutros(leitura.questoes));
+        if (!erros.empty())
+            return recusa(erros, QStringLiteral("%1 figura(s) com erro; o banco não foi gravado."));
     }
 
     const QString falha = construtor::escreveBanco(saida, construtor::registrosDoBanco(leitura.questoes));
