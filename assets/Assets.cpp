@@ -2,7 +2,7 @@
 
 #include "HandPointer.h"
 
-#include <QtGlobal>
+#include <QFont>
 
 // A static library's resources must be registered by hand; the macro has to
 // be used outside any namespace.
@@ -13,20 +13,34 @@ static void registerPictures()
 
 namespace assets {
 
-void inicializaImagens()
+void inicializa()
 {
-    static const bool registered = (registerPictures(), true);
+    static const bool registered = [] {
+        registerPictures();
+        QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+        return true;
+    }();
     Q_UNUSED(registered);
 }
 
-QPoint maoPontoQuente()
+QPixmap imagem(const QString& nome)
 {
-    return handHotSpot;
+    return QPixmap(QStringLiteral(":/imagens/") + nome);
 }
 
 QString quadroAbertura(int numero)
 {
     return QStringLiteral(":/imagens/abertura-%1.png").arg(numero, 2, 10, QLatin1Char('0'));
+}
+
+QPixmap mao()
+{
+    return imagem(QStringLiteral("mao.png"));
+}
+
+QPoint maoPontoQuente()
+{
+    return handHotSpot;
 }
 
 } // namespace assets

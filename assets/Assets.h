@@ -1,20 +1,27 @@
 #pragma once
-// The screens' pictures, embedded in the program as resources under
-// ":/imagens/" (fundo.png, estrela-preparese.png, balao.png, mao.png,
-// abertura-01.png ... abertura-12.png and the others).
+// The program's one entry to the screens' pictures, embedded as resources
+// under ":/imagens/" (fundo.png, estrela-preparese.png, balao.png, mao.png,
+// abertura-01.png ... abertura-12.png and the others), and to the screens'
+// font.
+#include <QPixmap>
 #include <QPoint>
 #include <QString>
 
 namespace assets {
 
-// Registers the embedded pictures. Call once, before the first picture is
-// loaded; calling it again does no harm.
-void inicializaImagens();
+// Registers the embedded pictures and the substitute of the screens' font
+// ("Comic Sans MS" is drawn with Comic Neue). main() calls it once, before
+// the first screen is built; calling it again does no harm.
+void inicializa();
 
-// Where the hand pointer ":/imagens/mao.png" points: the tip of its finger.
-QPoint maoPontoQuente();
+// The embedded picture ":/imagens/<nome>"; an empty picture if it is missing.
+QPixmap imagem(const QString& nome);
 
 // The resource path of opening frame 1..12 (":/imagens/abertura-01.png" ...).
 QString quadroAbertura(int numero);
+
+// The hand mouse pointer, and where it points: the tip of its finger.
+QPixmap mao();
+QPoint maoPontoQuente();
 
 } // namespace assets

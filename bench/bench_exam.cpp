@@ -1,12 +1,14 @@
 // The quiz screen's costs: building it with all its pictures, and drawing the
 // next question on the shipped bank and on the largest bank the exam allows.
 #include "EscritorBanco.h"
+#include "assets/Assets.h"
 #include "bank/BancoQuestoes.h"
 #include "bank/Materias.h"
 #include "bank/modExterno.h"
 #include "exam/frmTolvane.h"
 #include "platform/MessageBox.h"
 #include "platform/testing/ManualClock.h"
+#include "tests/sound/CueRecorder.h"
 
 #include <QApplication>
 #include <QFile>
@@ -17,16 +19,10 @@
 
 namespace {
 
-class SemSom final : public sound::CuePlayer {
-public:
-    void stop() override {}
-    void play(sound::Cue) override {}
-};
-
 struct Ambiente {
     platform::testing::ManualClock relogio;
     platform::Random aleatorio{relogio, 7};
-    SemSom som;
+    sound::testing::CueRecorder som;
 };
 
 std::vector<construtor::RegistroBanco> questoes(int n)
@@ -51,7 +47,7 @@ void sorteia(benchmark::State& state, const QString& pasta)
 {
     Ambiente a;
     frmTolvane tela(a.relogio, a.aleatorio, pasta, a.som);
-    tela.Form_Load();
+    tela.Me.Load();
     if (!tela.bancoDados) {
         state.SkipWithError("banco indisponível");
         return;

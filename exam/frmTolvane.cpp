@@ -1,8 +1,10 @@
 #include "frmTolvane.h"
 
 #include "bank/BancoQuestoes.h"
+#include "bank/Materias.h"
 #include "platform/MessageBox.h"
-#include "platform/forms/Programa.h"
+#include "platform/Program.h"
+#include "Regras.h"
 #include "platform/forms/Screen.h"
 
 frmTolvane::frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QString pastaPrograma,
@@ -16,24 +18,15 @@ frmTolvane::frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QS
       som_(som)
 {
     montaControles();
-    Me.onUnload = [this] { Form_Unload(); };
-    Form_Initialize();
+    Me.onInitialize = [this] { Form_Initialize(); };
+    Me.onLoad = [this] { Form_Load(); };
+    Me.onUnload = [this](int& Cancel) { Form_Unload(Cancel); };
 }
 
 frmTolvane::~frmTolvane()
 {
     // The record set belongs to the database: release it first.
     registros.reset();
-}
-
-void frmTolvane::Show()
-{
-    if (!carregado_) {
-        carregado_ = true;
-        Form_Load();
-    }
-    if (!platform::forms::programaEncerrado())
-        Me.Show();
 }
 
 void frmTolvane::Form_Initialize()
@@ -60,14 +53,14 @@ void frmTolvane::Form_Load()
     somDesligado = 0;
     acertos = 0;
     erros = 0;
-    tempoRestante = 60;
-    ajudasRestantes = 3;
-    pulosRestantes = 3;
-    for (int materia = 1; materia <= 9; ++materia)
+    tempoRestante = exam::regras::tempoQuestao;
+    ajudasRestantes = exam::regras::usosIniciais;
+    pulosRestantes = exam::regras::usosIniciais;
+    for (int materia = 1; materia <= bank::numeroMaterias; ++materia)
         respondidasPorMateria[std::size_t(materia)] = 0;
 }
 
-void frmTolvane::Form_Unload()
+void frmTolvane::Form_Unload(int& /*Cancel*/)
 {
     if (bancoDados) {
         try {
@@ -77,12 +70,13 @@ void frmTolvane::Form_Unload()
             platform::MsgBox(QStringLiteral("Não foi possível liberar as questões sorteadas:\n%1").arg(erro.message()));
         }
     }
-    platform::forms::EncerraPrograma();
+    platform::endProgram();
 }
 
-// The exam cannot go on without its bank: say why, then end the program.
+// The exam cannot go on without its bank: say why, then end the program as
+// a failed run.
 void frmTolvane::falhaDoBanco(const QString& mensagem)
 {
     platform::MsgBox(mensagem);
-    platform::forms::EncerraPrograma();
+    platform::endProgram(1);
 }

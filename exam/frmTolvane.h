@@ -34,9 +34,6 @@ public:
     frmTolvane(const frmTolvane&) = delete;
     frmTolvane& operator=(const frmTolvane&) = delete;
 
-    // Loads the screen (once) and shows it maximised.
-    void Show();
-
     // Runs once as the screen is created: the opening cue, and the pacing
     // timer that brings the first question.
     void Form_Initialize();
@@ -46,7 +43,7 @@ public:
 
     // However the screen is closed: every question becomes available again
     // in the bank, then the program ends.
-    void Form_Unload();
+    void Form_Unload(int& Cancel);
 
     // Draws an unasked question at random, puts it on screen and marks it
     // as drawn in the bank at once. With no unasked question left it changes
@@ -114,5 +111,4 @@ private:
     platform::Random& aleatorio_;
     QString pastaPrograma_;
     sound::CuePlayer& som_;
-    bool carregado_ = false;
 };

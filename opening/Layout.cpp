@@ -15,7 +15,7 @@ constexpr platform::ColorValue azul = platform::RGB(0, 0, 255);
 
 void rotulo(Label& label, int left, int top, const QString& caption, double tamanho)
 {
-    label.setBackStyle(FundoEstilo::transparente);
+    label.setBackStyle(Background::transparent);
     label.setFont({fonteTela, tamanho});
     label.setForeColor(platform::systemHighlightText);
     label.Move(left, top, 0, 0);
@@ -34,8 +34,6 @@ void botao(CommandButton& botao, int left, int top, const QString& caption)
 
 void frmAbertura::montaControles()
 {
-    assets::inicializaImagens();
-
     Me.setCaption(QStringLiteral("TOLVANE"));
     Me.setClientSize(12000, 8670);
     Me.setBackColor(platform::systemMenuText);
@@ -49,7 +47,7 @@ void frmAbertura::montaControles()
         holder.setPicture(LoadPicture(assets::quadroAbertura(quadro)));
     }
     for (const auto& [indice, holder] : picAnima) {
-        holder->setBorderStyle(BordaCaixa::nenhuma);
+        holder->setBorderStyle(Border::none);
         holder->setVisible(false);
     }
 
@@ -67,7 +65,7 @@ void frmAbertura::montaControles()
     botao(comComecar, 9840, 8280, QStringLiteral("&Começar"));
     comComecar.setEnabled(false);
 
-    picFigura.setBorderStyle(BordaCaixa::nenhuma);
+    picFigura.setBorderStyle(Border::none);
     picFigura.Move(360, 2040, 8820, 2730);
     picFigura.setAutoSize(true);
     picFigura.setPicture(picAnima(1).Picture());
@@ -75,8 +73,8 @@ void frmAbertura::montaControles()
     rotulo(labEtiqueta.Load(2, Me), 840, 600, QStringLiteral("Simuladão para prova de habilitação de Tolvane"), 20.25);
     rotulo(labEtiqueta.Load(0, Me), 3240, 8400, QStringLiteral("Digite seu nome"), 9.75);
 
-    empilha({&comSair, &txtNome, &comComecar, &picFigura});
-    ordemDeFoco({&txtNome, &picFigura, &comComecar});
+    stackFrontToBack({&comSair, &txtNome, &comComecar, &picFigura});
+    setFocusOrder({&txtNome, &picFigura, &comComecar});
 
     tmrAnima.setInterval(200);
     tmrSom.setInterval(60000);

@@ -2,13 +2,14 @@
 
 #include "bank/modExterno.h"
 #include "exam/frmTolvane.h"
-#include "platform/forms/Programa.h"
+#include "platform/Program.h"
 #include "platform/forms/Screen.h"
 
 frmAbertura::frmAbertura(platform::Clock& relogio, sound::CuePlayer& som, MostraTolvane mostraTolvane)
     : tmrSom(relogio), tmrAnima(relogio), som_(som), mostraTolvane_(std::move(mostraTolvane))
 {
     montaControles();
+    Me.onLoad = [this] { Form_Load(); };
     Me.onActivate = [this] { Form_Activate(); };
     tmrAnima.onTimer = [this] { tmrAnima_Timer(); };
     tmrSom.onTimer = [this] { tmrSom_Timer(); };
@@ -18,22 +19,13 @@ frmAbertura::frmAbertura(platform::Clock& relogio, sound::CuePlayer& som, Mostra
     comSair.onClick = [this] { comSair_Click(); };
 }
 
-void frmAbertura::Show()
-{
-    if (!carregado_) {
-        carregado_ = true;
-        Form_Load();
-    }
-    Me.Show();
-    txtNome.widget()->setFocus();
-}
-
 void frmAbertura::Form_Load()
 {
     // Centred on the whole screen, not the window's inner area.
     picFigura.Move(int(float(platform::forms::ScreenWidth() - picFigura.Width()) / 2.0f),
                    int(float(platform::forms::ScreenHeight() - picFigura.Height()) / 2.0f));
     modExterno::Preenche_Tabelas();
+    txtNome.SetFocus();
 }
 
 void frmAbertura::Form_Activate()
@@ -86,7 +78,7 @@ void frmAbertura::comComecar_Click()
 
 void frmAbertura::comSair_Click()
 {
-    platform::forms::EncerraPrograma();
+    platform::endProgram();
 }
 
 void frmAbertura::Comeca_Exame()

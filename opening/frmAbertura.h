@@ -26,9 +26,6 @@ public:
     frmAbertura(const frmAbertura&) = delete;
     frmAbertura& operator=(const frmAbertura&) = delete;
 
-    // Loads the screen (once) and shows it maximised.
-    void Show();
-
     void Form_Load();
     void Form_Activate();
     void tmrAnima_Timer();
@@ -60,5 +57,4 @@ private:
 
     sound::CuePlayer& som_;
     MostraTolvane mostraTolvane_;
-    bool carregado_ = false;
 };

@@ -3,44 +3,53 @@
 #include "exam/frmTolvane.h"
 #include "frmAbertura.h"
 #include "platform/Clock.h"
-#include "platform/ProgramFolder.h"
+#include "platform/Display.h"
 #include "platform/MessageBox.h"
+#include "platform/Program.h"
+#include "platform/ProgramFolder.h"
 #include "platform/Random.h"
 #include "platform/SingleInstance.h"
+#include "platform/forms/FormHolder.h"
 #include "sound/frmSom.h"
 
 #include <QApplication>
 #include <memory>
 
+using platform::forms::FormHolder;
+
 int main(int argc, char* argv[])
 {
+    platform::explainMissingDisplay(QStringLiteral(
+        "Tolvane: nenhuma tela gráfica foi encontrada. Abra o simulado numa sessão gráfica (com a variável "
+        "DISPLAY ou WAYLAND_DISPLAY definida)."));
     QApplication app(argc, argv);
+    platform::displayFound();
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
     QGuiApplication::setDesktopFileName(QStringLiteral("br.tolvane.Tolvane"));
-    assets::inicializaImagens();
+    platform::setMessageBoxTitle(QStringLiteral("TOLVANE"));
+    assets::inicializa();
 
-    platform::RealClock& relogio = platform::RealClock::instance();
-    platform::Random aleatorio(relogio);
-    sound::SomDoPrograma som;
     const QString pastaPrograma = platform::programFolder();
-
     const platform::SingleInstance instancia(pastaPrograma);
     if (!instancia.acquired()) {
         platform::MsgBox(QStringLiteral("O simulado já está aberto em outra janela."));
         return 1;
     }
 
-    std::unique_ptr<frmTolvane> tolvane;
-    frmAbertura abertura(relogio, som, [&]() -> frmTolvane* {
-        tolvane = std::make_unique<frmTolvane>(relogio, aleatorio, pastaPrograma, som);
-        tolvane->Show();
-        return tolvane->bancoDados ? tolvane.get() : nullptr;
-    });
-    abertura.Show();
+    // Everything below ends before the application does, in reverse order:
+    // the screens first, then the sound player, then the clock.
+    platform::RealClock relogio;
+    platform::Random aleatorio(relogio);
+    sound::SomDoPrograma som(pastaPrograma);
 
-    const int estado = app.exec();
-    // A bank that could not be opened has been reported; the run failed.
-    if (tolvane && !tolvane->bancoDados)
-        return 1;
-    return estado;
+    FormHolder<frmTolvane> tolvane([&] { return std::make_unique<frmTolvane>(relogio, aleatorio, pastaPrograma, som); });
+    FormHolder<frmAbertura> abertura([&] {
+        return std::make_unique<frmAbertura>(relogio, som, [&]() -> frmTolvane* {
+            tolvane().Me.Show();
+            return tolvane.Loaded() && !platform::programEnded() ? tolvane.get() : nullptr;
+        });
+    });
+    abertura().Me.Show();
+
+    return app.exec();
 }

@@ -33,10 +33,4 @@ double RealClock::secondsSinceMidnight() const
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
 
-RealClock& RealClock::instance()
-{
-    static RealClock clock;
-    return clock;
-}
-
 } // namespace platform

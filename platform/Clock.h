@@ -29,7 +29,6 @@ class RealClock final : public Clock {
 public:
     std::unique_ptr<TimerDriver> makeTimerDriver(std::function<void()> tick) override;
     double secondsSinceMidnight() const override;
-    static RealClock& instance();
 };
 
 } // namespace platform

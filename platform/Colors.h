@@ -10,10 +10,17 @@ namespace platform {
 
 using ColorValue = std::uint32_t;
 
-inline constexpr ColorValue systemButtonText = 0x80000012;
+// The system colours the screens and controls use, by their classic names.
 inline constexpr ColorValue systemWindowBackground = 0x80000005;
 inline constexpr ColorValue systemMenuText = 0x80000007;
 inline constexpr ColorValue systemHighlightText = 0x8000000E;
+inline constexpr ColorValue systemButtonFace = 0x8000000F;
+inline constexpr ColorValue systemButtonShadow = 0x80000010;
+inline constexpr ColorValue systemGrayText = 0x80000011;
+inline constexpr ColorValue systemButtonText = 0x80000012;
+inline constexpr ColorValue systemButtonHighlight = 0x80000014;
+inline constexpr ColorValue system3DDarkShadow = 0x80000015;
+inline constexpr ColorValue system3DLight = 0x80000016;
 
 constexpr ColorValue RGB(int red, int green, int blue)
 {

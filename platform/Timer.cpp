@@ -1,10 +1,12 @@
 #include "Timer.h"
 
+#include "Program.h"
+
 namespace platform {
 
 Timer::Timer(Clock& clock)
     : driver_(clock.makeTimerDriver([this] {
-          if (onTimer)
+          if (onTimer && !programEnded())
               onTimer();
       }))
 {

@@ -1,7 +1,8 @@
 #pragma once
 // The timer control: Interval in milliseconds, Enabled, and one Timer event.
 // Enabling a stopped timer begins a full interval; enabling a running one
-// changes nothing. An Interval of 0 never ticks.
+// changes nothing. An Interval of 0 never ticks, and no timer ticks once
+// the program has ended.
 #include "Clock.h"
 
 #include <functional>
@@ -11,7 +12,9 @@ namespace platform {
 
 class Timer {
 public:
-    explicit Timer(Clock& clock = RealClock::instance());
+    // The clock is handed in by the screen that owns the timer: the program's
+    // real clock, or a test's manual one.
+    explicit Timer(Clock& clock);
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 

@@ -20,12 +20,6 @@ QString frmSom::fileOf(Cue cue) const
     return platform::fileInFolder(folder_, QString::fromLatin1(cueFileName(cue)));
 }
 
-frmSom& frmSom::instance()
-{
-    static frmSom form(platform::programFolder());
-    return form;
-}
-
 void frmSom::stop()
 {
     mmcSom.setCommand(QStringLiteral("close"));
@@ -41,14 +35,25 @@ void frmSom::play(Cue cue)
     mmcSom.setCommand(QStringLiteral("play"));
 }
 
+SomDoPrograma::SomDoPrograma(QString pastaPrograma) : pastaPrograma_(std::move(pastaPrograma)) {}
+
+SomDoPrograma::~SomDoPrograma() = default;
+
+frmSom& SomDoPrograma::form()
+{
+    if (!form_)
+        form_ = std::make_unique<frmSom>(pastaPrograma_);
+    return *form_;
+}
+
 void SomDoPrograma::stop()
 {
-    frmSom::instance().stop();
+    form().stop();
 }
 
 void SomDoPrograma::play(Cue cue)
 {
-    frmSom::instance().play(cue);
+    form().play(cue);
 }
 
 } // namespace sound

@@ -5,6 +5,7 @@
 #include "platform/MultimediaPlayer.h"
 
 #include <QString>
+#include <memory>
 
 namespace sound {
 
@@ -12,10 +13,6 @@ class frmSom final : public CuePlayer {
 public:
     // Plays the files found in `folder`, each loaded once, here.
     explicit frmSom(const QString& folder);
-
-    // The program's single instance, created by the first cue that needs it
-    // and kept until the program ends; it plays from the program folder.
-    static frmSom& instance();
 
     void stop() override;
     void play(Cue cue) override;
@@ -28,12 +25,22 @@ private:
     QString folder_;
 };
 
-// The player that the program hands to its screens: each cue goes to
-// frmSom::instance(), so the form comes to life with the first cue played.
+// The player that main() owns and hands to the screens: the form frmSom
+// comes to life with the first cue played, from the program folder, and
+// lives until main() lets the player go, before the application ends.
 class SomDoPrograma final : public CuePlayer {
 public:
+    explicit SomDoPrograma(QString pastaPrograma);
+    ~SomDoPrograma() override;
+
     void stop() override;
     void play(Cue cue) override;
+
+private:
+    frmSom& form();
+
+    QString pastaPrograma_;
+    std::unique_ptr<frmSom> form_;
 };
 
 } // namespace sound

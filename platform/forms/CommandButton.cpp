@@ -4,13 +4,13 @@
 
 namespace platform::forms {
 
-CommandButton::CommandButton(Container& container) : Control(container, new QPushButton, Tipo::comJanela)
+CommandButton::CommandButton(Container& container) : Control(container, new QPushButton, WidgetKind::windowed)
 {
-    auto* botao = static_cast<QPushButton*>(widget());
-    botao->setFont(fonteQt(fontePadrao()));
-    botao->setAutoDefault(false);
+    auto* button = static_cast<QPushButton*>(widget());
+    button->setFont(toQFont(defaultFont()));
+    button->setAutoDefault(false);
     setClickFromMouse(false);
-    QObject::connect(botao, &QPushButton::clicked, botao, [this] {
+    QObject::connect(button, &QPushButton::clicked, button, [this] {
         if (onClick)
             onClick();
     });
@@ -26,9 +26,9 @@ void CommandButton::setCaption(const QString& caption)
     static_cast<QPushButton*>(widget())->setText(caption);
 }
 
-void CommandButton::setFont(const Fonte& fonte)
+void CommandButton::setFont(const FontSpec& fonte)
 {
-    widget()->setFont(fonteQt(fonte));
+    widget()->setFont(toQFont(fonte));
 }
 
 } // namespace platform::forms

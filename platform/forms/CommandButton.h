@@ -2,7 +2,7 @@
 // A push button. An "&" in the caption underlines the next letter, which
 // pressed with Alt presses the button.
 #include "Control.h"
-#include "Fonte.h"
+#include "Font.h"
 
 namespace platform::forms {
 
@@ -12,7 +12,7 @@ public:
 
     QString Caption() const;
     void setCaption(const QString& caption);
-    void setFont(const Fonte& fonte);
+    void setFont(const FontSpec& fonte);
 };
 
 } // namespace platform::forms

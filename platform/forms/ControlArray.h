@@ -1,22 +1,40 @@
 #pragma once
-// A control array: one name, integer indices (not necessarily from 0), one
-// handler for all elements that receives the index.
+// A control array: one name, integer indices (not necessarily from 0), and
+// one handler per event for all elements, which receives the index. A
+// handler set on the array serves the elements loaded before and after it.
+#include "Control.h"
+
+#include <functional>
 #include <map>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 namespace platform::forms {
+
+using IndexedMouseHandler = std::function<void(int Index, int Button, int Shift, float X, float Y)>;
 
 template <class T>
 class ControlArray {
 public:
+    ControlArray() = default;
+    ControlArray(const ControlArray&) = delete;
+    ControlArray& operator=(const ControlArray&) = delete;
+
+    std::function<void(int Index)> onClick;
+    IndexedMouseHandler onMouseDown;
+    IndexedMouseHandler onMouseMove;
+    IndexedMouseHandler onMouseUp;
+
     // Creates the element with the given index; the arguments go to its constructor.
     template <class... Args>
     T& Load(int index, Args&&... args)
     {
         auto& slot = elements_[index];
         slot = std::make_unique<T>(std::forward<Args>(args)...);
+        if constexpr (std::is_base_of_v<Control, T>)
+            connect(*slot, index);
         return *slot;
     }
 
@@ -39,6 +57,23 @@ public:
     auto end() const { return elements_.end(); }
 
 private:
+    void connect(Control& element, int index)
+    {
+        element.onClick = [this, index] {
+            if (onClick)
+                onClick(index);
+        };
+        const auto forward = [this, index](IndexedMouseHandler ControlArray::*handler) {
+            return [this, index, handler](int button, int shift, float x, float y) {
+                if (this->*handler)
+                    (this->*handler)(index, button, shift, x, y);
+            };
+        };
+        element.onMouseDown = forward(&ControlArray::onMouseDown);
+        element.onMouseMove = forward(&ControlArray::onMouseMove);
+        element.onMouseUp = forward(&ControlArray::onMouseUp);
+    }
+
     std::map<int, std::unique_ptr<T>> elements_;
 };
 

@@ -13,15 +13,15 @@ protected:
     {
         if (image_.picture_.isNull())
             return;
-        QPainter pintor(this);
-        pintor.drawPixmap(0, 0, image_.picture_);
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, image_.picture_);
     }
 
 private:
     Image& image_;
 };
 
-Image::Image(Container& container) : Control(container, new ImageWidget(*this), Tipo::semJanela) {}
+Image::Image(Container& container) : Control(container, new ImageWidget(*this), WidgetKind::windowless) {}
 
 void Image::setPicture(const QPixmap& picture)
 {

@@ -6,7 +6,7 @@
 namespace platform::forms {
 namespace {
 
-constexpr int larguraBorda = 1; // pixels of the thin sunken edge
+constexpr int borderWidth = 1; // pixels of the thin sunken edge
 
 } // namespace
 
@@ -17,37 +17,37 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        QPainter pintor(this);
+        QPainter painter(this);
         QRect area = rect();
-        if (label_.backStyle_ == FundoEstilo::opaco)
-            pintor.fillRect(area, toQColor(label_.backColor_));
-        if (label_.borda_ == Borda::simples) {
-            pintor.setPen(toQColor(0x80000010)); // button shadow: top and left
-            pintor.drawLine(area.topLeft(), area.topRight());
-            pintor.drawLine(area.topLeft(), area.bottomLeft());
-            pintor.setPen(toQColor(0x80000014)); // button highlight: bottom and right
-            pintor.drawLine(area.bottomLeft(), area.bottomRight());
-            pintor.drawLine(area.topRight(), area.bottomRight());
-            area.adjust(larguraBorda, larguraBorda, -larguraBorda, -larguraBorda);
+        if (label_.backStyle_ == Background::opaque)
+            painter.fillRect(area, toQColor(label_.backColor_));
+        if (label_.border_ == Border::fixedSingle) {
+            painter.setPen(toQColor(systemButtonShadow)); // top and left
+            painter.drawLine(area.topLeft(), area.topRight());
+            painter.drawLine(area.topLeft(), area.bottomLeft());
+            painter.setPen(toQColor(systemButtonHighlight)); // bottom and right
+            painter.drawLine(area.bottomLeft(), area.bottomRight());
+            painter.drawLine(area.topRight(), area.bottomRight());
+            area.adjust(borderWidth, borderWidth, -borderWidth, -borderWidth);
         }
-        pintor.setClipRect(area);
-        pintor.setFont(font());
+        painter.setClipRect(area);
+        painter.setFont(font());
 
-        QTextOption opcao;
-        opcao.setAlignment(Qt::AlignTop | (label_.alignment_ == Alinhamento::centro  ? Qt::AlignHCenter
-                                           : label_.alignment_ == Alinhamento::direita ? Qt::AlignRight
+        QTextOption option;
+        option.setAlignment(Qt::AlignTop | (label_.alignment_ == HorizontalAlignment::center  ? Qt::AlignHCenter
+                                           : label_.alignment_ == HorizontalAlignment::right ? Qt::AlignRight
                                                                                        : Qt::AlignLeft));
-        opcao.setWrapMode(label_.autoSize_ ? QTextOption::NoWrap : QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setWrapMode(label_.autoSize_ ? QTextOption::NoWrap : QTextOption::WrapAtWordBoundaryOrAnywhere);
 
         if (label_.Enabled()) {
-            pintor.setPen(toQColor(label_.foreColor_));
-            pintor.drawText(QRectF(area), label_.caption_, opcao);
+            painter.setPen(toQColor(label_.foreColor_));
+            painter.drawText(QRectF(area), label_.caption_, option);
         } else {
             // The classic engraved look of disabled text.
-            pintor.setPen(toQColor(0x80000014));
-            pintor.drawText(QRectF(area.translated(1, 1)), label_.caption_, opcao);
-            pintor.setPen(toQColor(0x80000011));
-            pintor.drawText(QRectF(area), label_.caption_, opcao);
+            painter.setPen(toQColor(systemButtonHighlight));
+            painter.drawText(QRectF(area.translated(1, 1)), label_.caption_, option);
+            painter.setPen(toQColor(systemGrayText));
+            painter.drawText(QRectF(area), label_.caption_, option);
         }
     }
 
@@ -55,15 +55,15 @@ private:
     Label& label_;
 };
 
-Label::Label(Container& container) : Control(container, new LabelWidget(*this), Tipo::semJanela)
+Label::Label(Container& container) : Control(container, new LabelWidget(*this), WidgetKind::windowless)
 {
-    widget()->setFont(fonteQt(fontePadrao()));
+    widget()->setFont(toQFont(defaultFont()));
 }
 
 void Label::setCaption(const QString& caption)
 {
     caption_ = caption;
-    ajustaTamanho();
+    fitToText();
     widget()->repaint(); // at once, like the classic label
 }
 
@@ -80,40 +80,40 @@ void Label::setBackColor(ColorValue color)
     if (color == backColor_)
         return;
     backColor_ = color;
-    if (backStyle_ == FundoEstilo::opaco)
+    if (backStyle_ == Background::opaque)
         widget()->update();
 }
 
-void Label::setBackStyle(FundoEstilo estilo)
+void Label::setBackStyle(Background style)
 {
-    backStyle_ = estilo;
+    backStyle_ = style;
     widget()->update();
 }
 
 void Label::setAutoSize(bool autoSize)
 {
     autoSize_ = autoSize;
-    ajustaTamanho();
+    fitToText();
     widget()->update();
 }
 
-void Label::setAlignment(Alinhamento alinhamento)
+void Label::setAlignment(HorizontalAlignment alignment)
 {
-    alignment_ = alinhamento;
+    alignment_ = alignment;
     widget()->update();
 }
 
-void Label::setBorderStyle(Borda borda)
+void Label::setBorderStyle(Border border)
 {
-    borda_ = borda;
-    ajustaTamanho();
+    border_ = border;
+    fitToText();
     widget()->update();
 }
 
-void Label::setFont(const Fonte& fonte)
+void Label::setFont(const FontSpec& font)
 {
-    widget()->setFont(fonteQt(fonte));
-    ajustaTamanho();
+    widget()->setFont(toQFont(font));
+    fitToText();
     widget()->update();
 }
 
@@ -129,14 +129,14 @@ void Label::setHeight(int twips)
         Control::setHeight(twips);
 }
 
-void Label::ajustaTamanho()
+void Label::fitToText()
 {
     if (!autoSize_)
         return;
     // One line of text; the widget's position is untouched, so Left and Top stay.
-    const QFontMetrics medidas(widget()->font());
-    const int borda = borda_ == Borda::simples ? 2 * larguraBorda : 0;
-    widget()->resize(medidas.horizontalAdvance(caption_) + borda, medidas.height() + borda);
+    const QFontMetrics metrics(widget()->font());
+    const int border = border_ == Border::fixedSingle ? 2 * borderWidth : 0;
+    widget()->resize(metrics.horizontalAdvance(caption_) + border, metrics.height() + border);
 }
 
 void Label::enabledChanged()

@@ -4,14 +4,13 @@
 // an auto-size label takes the size of its one-line text at every change,
 // keeping Left and Top. A disabled label is greyed and deaf to the mouse.
 #include "Control.h"
-#include "Fonte.h"
+#include "Font.h"
 #include "platform/Colors.h"
 
 namespace platform::forms {
 
-enum class Alinhamento { esquerda, direita, centro };
-enum class FundoEstilo { transparente, opaco };
-enum class Borda { nenhuma, simples };
+enum class HorizontalAlignment { left, right, center };
+enum class Background { transparent, opaque };
 
 class Label : public Control {
 public:
@@ -24,32 +23,32 @@ public:
     void setForeColor(ColorValue color);
     ColorValue BackColor() const { return backColor_; }
     void setBackColor(ColorValue color);
-    FundoEstilo BackStyle() const { return backStyle_; }
-    void setBackStyle(FundoEstilo estilo);
+    Background BackStyle() const { return backStyle_; }
+    void setBackStyle(Background style);
 
     bool AutoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
-    Alinhamento Alignment() const { return alignment_; }
-    void setAlignment(Alinhamento alinhamento);
-    Borda BorderStyle() const { return borda_; }
-    void setBorderStyle(Borda borda);
-    void setFont(const Fonte& fonte);
+    HorizontalAlignment Alignment() const { return alignment_; }
+    void setAlignment(HorizontalAlignment alignment);
+    Border BorderStyle() const { return border_; }
+    void setBorderStyle(Border border);
+    void setFont(const FontSpec& font);
 
     void setWidth(int twips) override;
     void setHeight(int twips) override;
 
 private:
     friend class LabelWidget;
-    void ajustaTamanho();
+    void fitToText();
     void enabledChanged() override;
 
     QString caption_;
     ColorValue foreColor_ = systemButtonText;
-    ColorValue backColor_ = 0x8000000F; // button face
-    FundoEstilo backStyle_ = FundoEstilo::opaco;
+    ColorValue backColor_ = systemButtonFace;
+    Background backStyle_ = Background::opaque;
     bool autoSize_ = false;
-    Alinhamento alignment_ = Alinhamento::esquerda;
-    Borda borda_ = Borda::nenhuma;
+    HorizontalAlignment alignment_ = HorizontalAlignment::left;
+    Border border_ = Border::none;
 };
 
 } // namespace platform::forms

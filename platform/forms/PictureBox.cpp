@@ -8,25 +8,25 @@
 namespace platform::forms {
 
 // The inner area: background colour, then the picture from its top-left corner.
-class AreaInterna : public QWidget {
+class InnerArea : public QWidget {
 public:
-    explicit AreaInterna(PictureBox& caixa, QWidget* pai) : QWidget(pai), caixa_(caixa)
+    explicit InnerArea(PictureBox& box, QWidget* parent) : QWidget(parent), box_(box)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setFocusProxy(pai);
+        setFocusProxy(parent);
     }
 
 protected:
-    void paintEvent(QPaintEvent* evento) override
+    void paintEvent(QPaintEvent* event) override
     {
-        QPainter pintor(this);
-        pintor.fillRect(evento->rect(), toQColor(caixa_.backColor_));
-        if (!caixa_.picture_.isNull())
-            pintor.drawPixmap(0, 0, caixa_.picture_);
+        QPainter painter(this);
+        painter.fillRect(event->rect(), toQColor(box_.backColor_));
+        if (!box_.picture_.isNull())
+            painter.drawPixmap(0, 0, box_.picture_);
     }
 
 private:
-    PictureBox& caixa_;
+    PictureBox& box_;
 };
 
 // The outer widget draws the border and keeps the inner area inside it. It
@@ -34,72 +34,72 @@ private:
 // picture box is still being built.
 class PictureBoxWidget : public QWidget {
 public:
-    explicit PictureBoxWidget(PictureBox& caixa) : interna(new AreaInterna(caixa, this))
+    explicit PictureBoxWidget(PictureBox& box) : inner(new InnerArea(box, this))
     {
         setFocusPolicy(Qt::StrongFocus);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
-    void setBorda(int pixels)
+    void setBorderWidth(int pixels)
     {
-        borda = pixels;
-        ajusta();
+        border = pixels;
+        fitInner();
         update();
     }
 
-    AreaInterna* const interna;
-    int borda = 0;
+    InnerArea* const inner;
+    int border = 0;
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
-        if (borda == 0)
+        if (border == 0)
             return;
         // The classic two-pixel sunken edge.
-        QPainter pintor(this);
+        QPainter painter(this);
         const QRect r = rect();
-        const auto linha = [&](ColorValue cor, QPoint a, QPoint b) {
-            pintor.setPen(toQColor(cor));
-            pintor.drawLine(a, b);
+        const auto line = [&](ColorValue color, QPoint a, QPoint b) {
+            painter.setPen(toQColor(color));
+            painter.drawLine(a, b);
         };
-        linha(0x80000010, r.topLeft(), r.topRight());
-        linha(0x80000010, r.topLeft(), r.bottomLeft());
-        linha(0x80000014, r.bottomLeft(), r.bottomRight());
-        linha(0x80000014, r.topRight(), r.bottomRight());
-        const QRect dentro = r.adjusted(1, 1, -1, -1);
-        linha(0x80000015, dentro.topLeft(), dentro.topRight());
-        linha(0x80000015, dentro.topLeft(), dentro.bottomLeft());
-        linha(0x80000016, dentro.bottomLeft(), dentro.bottomRight());
-        linha(0x80000016, dentro.topRight(), dentro.bottomRight());
+        line(systemButtonShadow, r.topLeft(), r.topRight());
+        line(systemButtonShadow, r.topLeft(), r.bottomLeft());
+        line(systemButtonHighlight, r.bottomLeft(), r.bottomRight());
+        line(systemButtonHighlight, r.topRight(), r.bottomRight());
+        const QRect inside = r.adjusted(1, 1, -1, -1);
+        line(system3DDarkShadow, inside.topLeft(), inside.topRight());
+        line(system3DDarkShadow, inside.topLeft(), inside.bottomLeft());
+        line(system3DLight, inside.bottomLeft(), inside.bottomRight());
+        line(system3DLight, inside.topRight(), inside.bottomRight());
     }
-    void resizeEvent(QResizeEvent*) override { ajusta(); }
+    void resizeEvent(QResizeEvent*) override { fitInner(); }
 
 public:
     // Also called straight after a resize: a hidden widget gets its resize
     // event only when shown, and the inner area must be right before that.
-    void ajusta() { interna->setGeometry(rect().adjusted(borda, borda, -borda, -borda)); }
+    void fitInner() { inner->setGeometry(rect().adjusted(border, border, -border, -border)); }
 };
 
-PictureBox::PictureBox(Container& container) : Control(container, new PictureBoxWidget(*this), Tipo::comJanela)
+PictureBox::PictureBox(Container& container) : Control(container, new PictureBoxWidget(*this), WidgetKind::windowed)
 {
-    interna_ = static_cast<PictureBoxWidget*>(widget())->interna;
-    setMouseArea(interna_);
-    static_cast<PictureBoxWidget*>(widget())->setBorda(larguraBorda());
+    inner_ = static_cast<PictureBoxWidget*>(widget())->inner;
+    setMouseArea(inner_);
+    static_cast<PictureBoxWidget*>(widget())->setBorderWidth(borderWidth());
 }
 
-int PictureBox::larguraBorda() const
+int PictureBox::borderWidth() const
 {
-    return borda_ == BordaCaixa::afundada ? 2 : 0;
+    return border_ == Border::fixedSingle ? 2 : 0;
 }
 
 void PictureBox::setPicture(const QPixmap& picture)
 {
     picture_ = picture;
     if (autoSize_ && !picture_.isNull()) {
-        const int b = 2 * larguraBorda();
+        const int b = 2 * borderWidth();
         widget()->resize(picture_.deviceIndependentSize().toSize() + QSize(b, b));
-        static_cast<PictureBoxWidget*>(widget())->ajusta();
+        static_cast<PictureBoxWidget*>(widget())->fitInner();
     }
-    interna_->update();
+    inner_->update();
 }
 
 void PictureBox::setAutoSize(bool autoSize)
@@ -108,10 +108,10 @@ void PictureBox::setAutoSize(bool autoSize)
     setPicture(picture_);
 }
 
-void PictureBox::setBorderStyle(BordaCaixa borda)
+void PictureBox::setBorderStyle(Border border)
 {
-    borda_ = borda;
-    static_cast<PictureBoxWidget*>(widget())->setBorda(larguraBorda());
+    border_ = border;
+    static_cast<PictureBoxWidget*>(widget())->setBorderWidth(borderWidth());
     setPicture(picture_);
 }
 
@@ -120,22 +120,22 @@ void PictureBox::setBackColor(ColorValue color)
     if (color == backColor_)
         return;
     backColor_ = color;
-    interna_->update();
+    inner_->update();
 }
 
 void PictureBox::setWidth(int twips)
 {
     Control::setWidth(twips);
-    static_cast<PictureBoxWidget*>(widget())->ajusta();
+    static_cast<PictureBoxWidget*>(widget())->fitInner();
 }
 
 void PictureBox::setHeight(int twips)
 {
     Control::setHeight(twips);
-    static_cast<PictureBoxWidget*>(widget())->ajusta();
+    static_cast<PictureBoxWidget*>(widget())->fitInner();
 }
 
-int PictureBox::ScaleWidth() const { return pixelsToTwips(interna_->width()); }
-int PictureBox::ScaleHeight() const { return pixelsToTwips(interna_->height()); }
+int PictureBox::ScaleWidth() const { return pixelsToTwips(inner_->width()); }
+int PictureBox::ScaleHeight() const { return pixelsToTwips(inner_->height()); }
 
 } // namespace platform::forms

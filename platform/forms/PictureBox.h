@@ -9,7 +9,6 @@
 
 namespace platform::forms {
 
-enum class BordaCaixa { nenhuma, afundada };
 
 class PictureBox : public Control, public Container {
 public:
@@ -17,14 +16,14 @@ public:
     // A picture box inside another (chosen over the deleted copy).
     explicit PictureBox(PictureBox& container) : PictureBox(static_cast<Container&>(container)) {}
 
-    QWidget* areaInterna() const override { return interna_; }
+    QWidget* innerArea() const override { return inner_; }
 
     const QPixmap& Picture() const { return picture_; }
     void setPicture(const QPixmap& picture);
     bool AutoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
-    BordaCaixa BorderStyle() const { return borda_; }
-    void setBorderStyle(BordaCaixa borda);
+    Border BorderStyle() const { return border_; }
+    void setBorderStyle(Border border);
     ColorValue BackColor() const { return backColor_; }
     void setBackColor(ColorValue color);
 
@@ -37,14 +36,14 @@ public:
 
 private:
     friend class PictureBoxWidget;
-    friend class AreaInterna;
-    int larguraBorda() const;
+    friend class InnerArea;
+    int borderWidth() const;
 
-    QWidget* interna_ = nullptr;
+    QWidget* inner_ = nullptr;
     QPixmap picture_;
     bool autoSize_ = false;
-    BordaCaixa borda_ = BordaCaixa::afundada;
-    ColorValue backColor_ = 0x8000000F; // button face
+    Border border_ = Border::fixedSingle;
+    ColorValue backColor_ = systemButtonFace;
 };
 
 } // namespace platform::forms

@@ -8,16 +8,16 @@
 namespace platform::forms {
 namespace {
 
-QSize tamanhoDaTela()
+QSize screenSize()
 {
-    const QScreen* tela = QGuiApplication::primaryScreen();
-    return tela ? tela->geometry().size() : QSize(800, 600);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(800, 600);
 }
 
 } // namespace
 
-int ScreenWidth() { return pixelsToTwips(tamanhoDaTela().width()); }
-int ScreenHeight() { return pixelsToTwips(tamanhoDaTela().height()); }
+int ScreenWidth() { return pixelsToTwips(screenSize().width()); }
+int ScreenHeight() { return pixelsToTwips(screenSize().height()); }
 
 QPixmap LoadPicture(const QString& path)
 {

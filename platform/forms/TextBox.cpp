@@ -4,29 +4,46 @@
 #include <QLineEdit>
 
 namespace platform::forms {
+namespace {
 
-// Delivers each typed character to KeyPress before the field sees it.
-class CampoTexto : public QLineEdit {
+// One line: every line break or tab becomes a space.
+QString asOneLine(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (QChar& character : text)
+        if (character == u'\n' || character == u'\r' || character == u'\t' || character == QChar::LineSeparator
+            || character == QChar::ParagraphSeparator)
+            character = u' ';
+    return text;
+}
+
+} // namespace
+
+// Raises KeyDown and KeyPress for each key before the field sees it.
+class LineEdit : public QLineEdit {
 public:
-    explicit CampoTexto(TextBox& caixa) : caixa_(caixa) {}
+    explicit LineEdit(TextBox& box) : box_(box) {}
 
 protected:
-    void keyPressEvent(QKeyEvent* evento) override
+    void keyPressEvent(QKeyEvent* event) override
     {
-        const QString texto = evento->text();
-        if (texto.isEmpty() || !caixa_.onKeyPress) {
-            QLineEdit::keyPressEvent(evento);
+        if (!box_.raiseKeyDown(event))
+            return;
+        if (isAccessKeyChord(event))
+            return; // an access key of the form, found or not, never types a letter
+        const QString text = charactersOf(event);
+        if (text.isEmpty()) {
+            QLineEdit::keyPressEvent(event);
             return;
         }
-        for (const QChar caractere : texto) {
-            int keyAscii = caractere.unicode();
-            caixa_.onKeyPress(keyAscii);
+        for (const QChar character : text) {
+            const int keyAscii = box_.raiseKeyPress(character.unicode());
             if (keyAscii == 0)
                 continue;
-            if (keyAscii == caractere.unicode()) {
+            if (keyAscii == character.unicode()) {
                 // Unchanged: the field handles the key as usual (Backspace, Enter...).
-                QKeyEvent mesmo(evento->type(), evento->key(), evento->modifiers(), QString(caractere));
-                QLineEdit::keyPressEvent(&mesmo);
+                QKeyEvent same(event->type(), event->key(), event->modifiers(), QString(character));
+                QLineEdit::keyPressEvent(&same);
             } else if (keyAscii >= 0x20) {
                 insert(QString(QChar(char16_t(keyAscii))));
             }
@@ -34,27 +51,36 @@ protected:
     }
 
 private:
-    TextBox& caixa_;
+    TextBox& box_;
 };
 
-TextBox::TextBox(Container& container) : Control(container, new CampoTexto(*this), Tipo::comJanela)
+TextBox::TextBox(Container& container) : Control(container, new LineEdit(*this), WidgetKind::windowed)
 {
-    auto* campo = static_cast<QLineEdit*>(widget());
-    campo->setFont(fonteQt(fontePadrao()));
+    auto* field = static_cast<QLineEdit*>(widget());
+    field->setFont(toQFont(defaultFont()));
     setClickFromMouse(false);
-    QObject::connect(campo, &QLineEdit::textChanged, campo, [this] {
+    setKeysFromFilter(false);
+    QObject::connect(field, &QLineEdit::textChanged, field, [this, field](const QString& text) {
+        const QString line = asOneLine(text);
+        if (line != text) {
+            // A pasted line break: put the one-line text back; that change is the one reported.
+            const int cursor = field->cursorPosition();
+            field->setText(line);
+            field->setCursorPosition(cursor);
+            return;
+        }
         if (onChange)
             onChange();
     });
 }
 
 QString TextBox::Text() const { return static_cast<QLineEdit*>(widget())->text(); }
-void TextBox::setText(const QString& text) { static_cast<QLineEdit*>(widget())->setText(text); }
+void TextBox::setText(const QString& text) { static_cast<QLineEdit*>(widget())->setText(asOneLine(text)); }
 
 int TextBox::MaxLength() const
 {
-    const int limite = static_cast<QLineEdit*>(widget())->maxLength();
-    return limite >= 32767 ? 0 : limite;
+    const int limit = static_cast<QLineEdit*>(widget())->maxLength();
+    return limit >= 32767 ? 0 : limit;
 }
 
 void TextBox::setMaxLength(int length)
@@ -62,9 +88,9 @@ void TextBox::setMaxLength(int length)
     static_cast<QLineEdit*>(widget())->setMaxLength(length <= 0 ? 32767 : length);
 }
 
-void TextBox::setFont(const Fonte& fonte)
+void TextBox::setFont(const FontSpec& font)
 {
-    widget()->setFont(fonteQt(fonte));
+    widget()->setFont(toQFont(font));
 }
 
 } // namespace platform::forms

@@ -1,9 +1,11 @@
 #pragma once
 // A single-line edit field: Change at every change of its text, and
-// KeyPress for every character typed, with its 16-bit character code. The
-// handler may change the code, or set it to 0 to drop the character.
+// KeyDown and KeyPress for every key typed (KeyPress with the character's
+// 16-bit code; the handler may change the code, or set it to 0 to drop the
+// character). Being one line, it turns line breaks and tabs, typed or
+// pasted, into spaces. Alt with a letter types nothing: it is an access key.
 #include "Control.h"
-#include "Fonte.h"
+#include "Font.h"
 
 namespace platform::forms {
 
@@ -15,10 +17,12 @@ public:
     void setText(const QString& text);
     int MaxLength() const;
     void setMaxLength(int length); // 0: no limit
-    void setFont(const Fonte& fonte);
+    void setFont(const FontSpec& font);
 
     std::function<void()> onChange;
-    std::function<void(int& KeyAscii)> onKeyPress;
+
+private:
+    friend class LineEdit;
 };
 
 } // namespace platform::forms

@@ -11,6 +11,7 @@ struct ManualClock::Entry {
     int interval = 0;
     std::uint64_t order = 0;      // start order, for ties
     std::uint64_t generation = 0; // changes at every start or stop
+    bool ticking = false;         // its handler is running
 };
 
 namespace {
@@ -65,21 +66,26 @@ void ManualClock::advance(std::int64_t ms)
         std::shared_ptr<Entry> next;
         for (const auto& weak : entries_) {
             auto entry = weak.lock();
-            if (!entry || !entry->running || entry->interval <= 0 || entry->due > target)
+            if (!entry || !entry->running || entry->ticking || entry->interval <= 0 || entry->due > target)
                 continue;
             if (!next || entry->due < next->due || (entry->due == next->due && entry->order < next->order))
                 next = entry;
         }
         if (!next)
             break;
-        now_ = next->due;
+        now_ = std::max(now_, next->due);
         const std::uint64_t generation = next->generation;
+        next->ticking = true;
         next->tick();
+        next->ticking = false;
         // A handler that stopped or restarted its own timer has already set its next tick.
-        if (next->running && next->generation == generation)
+        if (next->running && next->generation == generation) {
             next->due += next->interval;
+            if (next->due <= now_) // time passed inside the handler: no burst of missed ticks
+                next->due = now_ + next->interval;
+        }
     }
-    now_ = target;
+    now_ = std::max(now_, target);
 }
 
 } // namespace platform::testing

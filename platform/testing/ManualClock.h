@@ -2,6 +2,11 @@
 // A clock for tests: time stands still until advance(ms), which fires every
 // tick that falls due in time order (ties in the order the timers started),
 // each handler finishing before the next tick is looked for.
+//
+// A handler may itself advance the clock (a test standing in for a message
+// box lets time pass while the box is "open"): the other timers tick on, but
+// a timer never ticks again while its own handler runs, and once it returns
+// its next tick comes one interval after the present, as with real timers.
 #include "../Clock.h"
 
 #include <cstdint>

@@ -8,12 +8,12 @@
 
 inline QImage loadPicture(const QString& name)
 {
-    assets::inicializaImagens();
+    assets::inicializa();
     return QImage(QStringLiteral(":/imagens/") + name).convertToFormat(QImage::Format_ARGB32);
 }
 
 inline QImage loadOpeningFrame(int number)
 {
-    assets::inicializaImagens();
+    assets::inicializa();
     return QImage(assets::quadroAbertura(number)).convertToFormat(QImage::Format_ARGB32);
 }

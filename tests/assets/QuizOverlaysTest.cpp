@@ -10,17 +10,13 @@
 
 namespace {
 
-// Click spots of the quiz screen, from their twips (15 twips to the pixel).
-QRect spot(int left, int top, int width, int height)
-{
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-const QRect skipSpot = spot(300, 5520, 360, 360);
-const QRect helpSpot = spot(300, 6000, 360, 360);
-const QRect soundSpot = spot(5490, 7200, 555, 525);
-const QRect balloonSpot = spot(30, 1710, 2775, 2220);
-const QRect mascotSpot = spot(120, 3540, 2055, 1965);
-const QRect feedbackText = spot(240, 1920, 2295, 1815);
+// The quiz screen's places, in pixels, as the screen and the painter share them.
+const QRect skipSpot = artgen::quiz::skipKnob;
+const QRect helpSpot = artgen::quiz::helpKnob;
+using artgen::quiz::balloonSpot;
+using artgen::quiz::feedbackText;
+using artgen::quiz::mascotSpot;
+using artgen::quiz::soundSpot;
 
 // The unlit knob's dim orange-brown, which nothing else in the picture uses.
 bool isUnlitKnob(QRgb p)

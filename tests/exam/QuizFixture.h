@@ -1,12 +1,15 @@
 #pragma once
 // A quiz screen over a bank written for the test, on the manual clock, with
-// message boxes and the end of the program recorded instead of performed.
+// its cues, message boxes and the end of the program recorded instead of
+// performed.
 #include "TestBank.h"
+#include "assets/Assets.h"
 #include "bank/modExterno.h"
 #include "exam/frmTolvane.h"
 #include "platform/MessageBox.h"
-#include "platform/forms/Programa.h"
+#include "platform/Program.h"
 #include "platform/testing/ManualClock.h"
+#include "tests/sound/CueRecorder.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
@@ -15,26 +18,21 @@
 
 namespace quiztest {
 
-class SemSom final : public sound::CuePlayer {
-public:
-    void stop() override {}
-    void play(sound::Cue) override {}
-};
-
 class QuizTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(pasta.isValid());
+        assets::inicializa();
         modExterno::Preenche_Tabelas();
         platform::setMessageBoxHandler([this](const QString& texto) { mensagens << texto; });
-        platform::forms::setEncerramentoHandler([this] { ++encerramentos; });
+        platform::setEndProgramHandler([this](int) { ++encerramentos; });
     }
     void TearDown() override
     {
         tela.reset();
         platform::setMessageBoxHandler({});
-        platform::forms::setEncerramentoHandler({});
+        platform::setEndProgramHandler({});
     }
     QString banco() const { return pasta.filePath(QStringLiteral("tolvane.mdb")); }
     // Writes the bank, then creates and loads the screen over it.
@@ -46,7 +44,7 @@ protected:
     void abreSemBanco()
     {
         tela = std::make_unique<frmTolvane>(relogio, aleatorio, pasta.path(), som);
-        tela->Form_Load();
+        tela->Me.Load();
     }
     int marcadas() const
     {
@@ -56,7 +54,7 @@ protected:
     QTemporaryDir pasta;
     platform::testing::ManualClock relogio;
     platform::Random aleatorio{relogio, 20240611};
-    SemSom som;
+    sound::testing::CueRecorder som;
     QStringList mensagens;
     int encerramentos = 0;
     std::unique_ptr<frmTolvane> tela;

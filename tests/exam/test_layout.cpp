@@ -162,7 +162,7 @@ TEST_F(QuizTest, StackingAndClickSpotsWorkOnTheRealScreen)
 {
     abre(testbank::exemplos(2));
     frmTolvane& t = *tela;
-    QWidget* base = t.picBase.areaInterna();
+    QWidget* base = t.picBase.innerArea();
     const auto centro = [](const Control& c) { return c.widget()->geometry().center(); };
 
     EXPECT_EQ(base->childAt(centro(t.labTexto)), t.labTexto.widget());

@@ -139,7 +139,7 @@ TEST_F(QuizTest, AnUnusableBankIsReportedAndEndsTheProgram)
     tela->Proxima_Questao(); // nothing to draw from, and no crash
     EXPECT_EQ(tela->labPergunta.Caption(), QString());
 
-    platform::forms::setEncerramentoHandler([this] { ++encerramentos; });
+    platform::setEndProgramHandler([this](int) { ++encerramentos; });
     mensagens.clear();
     encerramentos = 0;
     abre(testbank::exemplos(2));

@@ -126,7 +126,7 @@ TEST_F(QuizTest, ReviewPicturesShowEveryStateWithTextInsideItsLabels)
         EXPECT_LE(precisa.height(), nome.widget()->height() - 2) << nome.Caption().toStdString();
     }
     // The panel's controls lie inside it.
-    const QRect painel = t.picDesempenho.areaInterna()->rect();
+    const QRect painel = t.picDesempenho.innerArea()->rect();
     for (const auto& [k, nota] : t.labDesempenho)
         EXPECT_TRUE(painel.contains(nota->widget()->geometry())) << k;
     EXPECT_TRUE(painel.contains(t.picFechar.widget()->geometry()));

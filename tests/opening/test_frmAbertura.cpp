@@ -1,10 +1,11 @@
 // The opening screen: the hop of the title figure, the name box and the start
 // of the exam, on the manual clock with a cue recorder.
+#include "assets/Assets.h"
 #include "exam/frmTolvane.h"
 #include "opening/frmAbertura.h"
 #include "platform/MessageBox.h"
 #include "platform/Random.h"
-#include "platform/forms/Programa.h"
+#include "platform/Program.h"
 #include "platform/testing/ManualClock.h"
 #include "tests/sound/CueRecorder.h"
 #include "TestBank.h"
@@ -25,21 +26,21 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(pasta.isValid());
+        assets::inicializa();
         testbank::escreve(pasta.filePath(QStringLiteral("tolvane.mdb")), testbank::exemplos(12));
-        platform::forms::setEncerramentoHandler([this] { encerrado = true; });
+        platform::setEndProgramHandler([this](int) { encerrado = true; });
         platform::setMessageBoxHandler([this](const QString& texto) { mensagens << texto; });
         abertura = std::make_unique<frmAbertura>(relogio, som, [this]() -> frmTolvane* {
             tolvane = std::make_unique<frmTolvane>(relogio, aleatorio, pasta.path(), som);
-            tolvane->Show();
+            tolvane->Me.Show();
             return tolvane->bancoDados ? tolvane.get() : nullptr;
         });
-        abertura->Show();
-        abertura->Form_Activate(); // the offscreen platform may not activate windows by itself
+        abertura->Me.Show();
     }
     void TearDown() override
     {
         platform::setMessageBoxHandler({});
-        platform::forms::setEncerramentoHandler({});
+        platform::setEndProgramHandler({});
     }
 
     // The frame picFigura shows now, 1..12, or 0 for none of them.

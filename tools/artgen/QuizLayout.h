@@ -2,6 +2,7 @@
 // Where the quiz screen's click spots and labels lie, in pixels of the
 // background picture. The screen places its controls in twips; the pictures
 // are painted under those exact places, so both are derived from one table.
+#include "exam/GeometriaQuiz.h"
 #include "platform/Units.h"
 #include <QRect>
 #include <QString>
@@ -9,47 +10,35 @@
 
 namespace artgen::quiz {
 
-constexpr QRect fromTwips(int left, int top, int width, int height)
+namespace g = exam::geometria;
+
+constexpr QRect fromTwips(const g::Lugar& lugar)
 {
-    return {platform::twipsToPixels(left), platform::twipsToPixels(top),
-            platform::twipsToPixels(width), platform::twipsToPixels(height)};
+    return {platform::twipsToPixels(lugar.left), platform::twipsToPixels(lugar.top),
+            platform::twipsToPixels(lugar.width), platform::twipsToPixels(lugar.height)};
 }
 
 inline constexpr QSize backgroundSize{800, 520};
 
 // Click spots (images without a picture until the screen copies one in).
-inline constexpr QRect skipKnob = fromTwips(300, 5520, 360, 360);      // imgBotao(0)
-inline constexpr QRect helpKnob = fromTwips(300, 6000, 360, 360);      // imgBotao(1)
-inline constexpr QRect soundSpot = fromTwips(5490, 7200, 555, 525);    // imgBotao(2)
-inline constexpr QRect endGameSpot = fromTwips(7755, 7320, 360, 360);  // imgBotao(3)
-inline constexpr QRect exitSpot = fromTwips(9045, 7320, 360, 360);     // imgBotao(4)
-inline constexpr QRect balloonSpot = fromTwips(30, 1710, 2775, 2220);  // imgBalao
-inline constexpr QRect mascotSpot = fromTwips(120, 3540, 2055, 1965);  // imgEstrela
+inline constexpr QRect skipKnob = fromTwips(g::imgBotao[0]);
+inline constexpr QRect helpKnob = fromTwips(g::imgBotao[1]);
+inline constexpr QRect soundSpot = fromTwips(g::imgBotao[2]);
+inline constexpr QRect endGameSpot = fromTwips(g::imgBotao[3]);
+inline constexpr QRect exitSpot = fromTwips(g::imgBotao[4]);
+inline constexpr QRect balloonSpot = fromTwips(g::imgBalao);
+inline constexpr QRect mascotSpot = fromTwips(g::imgEstrela);
 
 // Labels written over the picture.
-inline constexpr QRect feedbackText = fromTwips(240, 1920, 2295, 1815);  // labTexto
-inline constexpr QRect questionText = fromTwips(3000, 1920, 8700, 975);  // labPergunta
-inline constexpr std::array<QRect, 4> answerTexts{                       // labResposta(0..3)
-    fromTwips(3000, 3120, 8700, 840), fromTwips(3000, 4080, 8700, 840),
-    fromTwips(3000, 5040, 8700, 840), fromTwips(3000, 6000, 8700, 840)};
+inline constexpr QRect feedbackText = fromTwips(g::labTexto);
+inline constexpr QRect questionText = fromTwips(g::labPergunta);
+inline constexpr std::array<QRect, 4> answerTexts{
+    fromTwips(g::labResposta[0]), fromTwips(g::labResposta[1]),
+    fromTwips(g::labResposta[2]), fromTwips(g::labResposta[3])};
+inline constexpr QRect playerName = fromTwips(g::labNome);  // black text
 
-// The white captions with their design text and size in pixels (9.75 pt is
-// 13 px, 11.25 pt is 15 px at the design resolution).
-struct Caption {
-    const char* control;
-    QRect place;
-    const char* text;
-    int pixelSize;
-};
-inline const std::array<Caption, 6> whiteCaptions{{
-    {"labEtiqueta(0)", fromTwips(1320, 7350, 1755, 300), "Tempo restante :", 15},
-    {"labTempo", fromTwips(3240, 7350, 720, 300), "60 seg.", 15},
-    {"labEtiqueta(2)", fromTwips(9960, 7200, 585, 270), "Pular :", 13},
-    {"labPular", fromTwips(10920, 7200, 120, 270), "3", 13},
-    {"labEtiqueta(1)", fromTwips(9960, 7440, 660, 270), "Ajuda :", 13},
-    {"labAjuda", fromTwips(10920, 7440, 120, 270), "3", 13},
-}};
-inline constexpr QRect playerName = fromTwips(1800, 120, 780, 255);  // labNome, black text
+// The white captions' sizes in pixels at the design resolution (96 dots per inch).
+constexpr int pixelSize(double points) { return int(points * 96.0 / 72.0 + 0.5); }
 
 // Painted elements whose places the screen's description fixes.
 inline constexpr QRect questionPanel{194, 122, 592, 341};  // x 194..785, y 122..462

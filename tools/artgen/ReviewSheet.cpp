@@ -72,8 +72,8 @@ void paintAnnotatedBackground(QPainter& painter, QPoint origin, const QImage& ba
     for (int i = 0; i < int(answerTexts.size()); ++i)
         outline(painter, answerTexts[i], labelColour, QStringLiteral("labResposta(%1)").arg(i));
     outline(painter, playerName, labelColour, "labNome");
-    for (const Caption& caption : whiteCaptions)
-        outline(painter, caption.place, labelColour, "");
+    for (const auto& caption : exam::geometria::legendasBrancas)
+        outline(painter, fromTwips(caption.lugar), labelColour, "");
     painter.restore();
 }
 
@@ -94,9 +94,10 @@ void paintSampleScreen(QPainter& painter, QPoint origin, const QuizPictures& qui
     painter.setFont(letteringFont(15, false));
     painter.drawText(feedbackText, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
                      QStringLiteral("Pense bastante antes de responder, mas cuidado com o tempo."));
-    for (const Caption& caption : whiteCaptions) {
-        painter.setFont(letteringFont(caption.pixelSize, false));
-        painter.drawText(caption.place.topLeft() + QPoint(0, caption.pixelSize), QString::fromUtf8(caption.text));
+    for (const auto& caption : exam::geometria::legendasBrancas) {
+        const int size = pixelSize(caption.pontos);
+        painter.setFont(letteringFont(size, false));
+        painter.drawText(fromTwips(caption.lugar).topLeft() + QPoint(0, size), QString::fromUtf8(caption.texto));
     }
     painter.setPen(Qt::black);
     painter.setFont(letteringFont(12, false));

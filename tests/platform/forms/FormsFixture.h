@@ -14,6 +14,7 @@ protected:
     void SetUp() override
     {
         form.setClientSize(6000, 4500); // 400 x 300 pixels
+        form.Load();
         form.widget()->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.widget()));
     }

@@ -87,11 +87,11 @@ TEST_F(FormsTest, PictureBoxesShowTheirPictureAndCarryTheirChildren)
 
     PictureBox fechar(form);
     fechar.setAutoSize(true);
-    fechar.setBorderStyle(BordaCaixa::nenhuma);
+    fechar.setBorderStyle(Border::none);
     fechar.setPicture(quadro(20, 21, Qt::red));
     EXPECT_EQ(fechar.Width(), 300);
     EXPECT_EQ(fechar.Height(), 315);
-    fechar.setBorderStyle(BordaCaixa::afundada);
+    fechar.setBorderStyle(Border::fixedSingle);
     EXPECT_EQ(fechar.Width(), 300 + 4 * 15);
     EXPECT_EQ(fechar.ScaleWidth(), 300);
 }
@@ -110,21 +110,21 @@ TEST_F(FormsTest, WindowlessControlsLieBelowWindowedOnes)
     botao.Move(4500, 3000, 600, 600);
 
     const QPoint sobreposto(110, 110);
-    EXPECT_EQ(form.widget()->childAt(sobreposto), painel.areaInterna());
+    EXPECT_EQ(form.widget()->childAt(sobreposto), painel.innerArea());
 
     // Within the windowless group the later control is in front; ZOrder moves it.
-    EXPECT_EQ(form.widget()->childAt(QPoint(110, 110) + QPoint(0, 0)), painel.areaInterna());
+    EXPECT_EQ(form.widget()->childAt(QPoint(110, 110) + QPoint(0, 0)), painel.innerArea());
     painel.setVisible(false);
     EXPECT_EQ(form.widget()->childAt(sobreposto), imagem.widget());
-    imagem.ZOrder(Posicao::fundo);
+    imagem.ZOrder(ZOrderPosition::back);
     EXPECT_EQ(form.widget()->childAt(sobreposto), depois.widget());
-    empilha({&imagem, &depois});
+    stackFrontToBack({&imagem, &depois});
     EXPECT_EQ(form.widget()->childAt(sobreposto), imagem.widget());
 
     // Sending a windowed control to the back still keeps it above every label.
     painel.setVisible(true);
-    painel.ZOrder(Posicao::fundo);
-    EXPECT_EQ(form.widget()->childAt(sobreposto), painel.areaInterna());
+    painel.ZOrder(ZOrderPosition::back);
+    EXPECT_EQ(form.widget()->childAt(sobreposto), painel.innerArea());
 }
 
 // An array addressed at an index it does not have is a programming error.

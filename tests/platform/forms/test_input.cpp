@@ -3,7 +3,7 @@
 #include "platform/forms/CommandButton.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/PictureBox.h"
-#include "platform/forms/Programa.h"
+#include "platform/Program.h"
 #include "platform/forms/TextBox.h"
 
 #include <QApplication>
@@ -63,7 +63,7 @@ TEST_F(FormsTest, MouseEventsReportButtonsShiftAndTwips)
 TEST_F(FormsTest, MovesOverAControlDoNotReachItsContainer)
 {
     PictureBox base(form);
-    base.setBorderStyle(BordaCaixa::nenhuma);
+    base.setBorderStyle(Border::none);
     base.Move(0, 0, 6000, 4500);
     Image spot(base);
     spot.Move(1500, 1500, 600, 600);
@@ -130,18 +130,20 @@ TEST_F(FormsTest, CommandButtonsPressOnClickAndOnTheirAccessKey)
 TEST_F(FormsTest, FormsUnloadOnceAndStaySilentAfterTheEnd)
 {
     int descargas = 0, fins = 0;
-    form.onUnload = [&] { ++descargas; };
+    form.onUnload = [&](int&) { ++descargas; };
     form.widget()->close();
     form.Unload();
     EXPECT_EQ(descargas, 1);
+    EXPECT_FALSE(form.Loaded());
 
-    setEncerramentoHandler([&] { ++fins; });
+    platform::setEndProgramHandler([&](int) { ++fins; });
     Form outro;
-    outro.onUnload = [&] { ++descargas; };
-    EncerraPrograma();
-    EncerraPrograma();
+    outro.Load();
+    outro.onUnload = [&](int&) { ++descargas; };
+    platform::endProgram();
+    platform::endProgram();
     outro.Unload();
     EXPECT_EQ(fins, 1);
     EXPECT_EQ(descargas, 1);
-    setEncerramentoHandler({});
+    platform::setEndProgramHandler({});
 }

@@ -66,7 +66,7 @@ TEST_F(FormsTest, FixedSizeLabelsWrapAndClipInsideTheirBox)
 {
     form.setBackColor(platform::RGB(255, 255, 255));
     Label label(form);
-    label.setBackStyle(FundoEstilo::transparente);
+    label.setBackStyle(Background::transparent);
     label.Move(300, 300, 3000, 600); // 200 x 40 pixels
     label.setCaption(QString(QStringLiteral("palavra ")).repeated(60) + QStringLiteral("Supercalifragilisticoexpialidoso"));
 
@@ -87,11 +87,11 @@ TEST_F(FormsTest, DisabledLabelsAreGreyedAndIgnoreTheMouse)
 {
     form.setBackColor(platform::RGB(255, 255, 255));
     PictureBox base(form);
-    base.setBorderStyle(BordaCaixa::nenhuma);
+    base.setBorderStyle(Border::none);
     base.setBackColor(platform::RGB(255, 255, 255));
     base.Move(0, 0, 6000, 4500);
     Label label(base);
-    label.setBackStyle(FundoEstilo::transparente);
+    label.setBackStyle(Background::transparent);
     label.setFont({QStringLiteral("Comic Sans MS"), 12});
     label.Move(600, 600, 3000, 600);
     label.setCaption(QStringLiteral("a) Manter a boreste"));
@@ -148,7 +148,7 @@ TEST_F(FormsTest, LabelTextUsesClassicColourValues)
 {
     form.setBackColor(platform::RGB(255, 255, 255));
     Label label(form);
-    label.setBackStyle(FundoEstilo::transparente);
+    label.setBackStyle(Background::transparent);
     label.setFont({QStringLiteral("Comic Sans MS"), 20});
     label.Move(0, 0, 6000, 900);
     label.setCaption(QStringLiteral("MMMMMMMM"));

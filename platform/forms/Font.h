@@ -5,19 +5,20 @@
 
 namespace platform::forms {
 
-struct Fonte {
-    QString nome;
-    double tamanho = 8.0; // points
+struct FontSpec {
+    QString name;
+    double size = 8.0; // points
 };
 
 // The Qt font for a screen font. Sizes are fixed at 96 dots per inch, the
 // resolution the screens were laid out for, so text keeps its place over the
 // pictures whatever the desktop's own font settings. A family that is not
-// installed falls back to its registered substitute ("Comic Sans MS" is
-// drawn with Comic Neue).
-QFont fonteQt(const Fonte& fonte);
+// installed is drawn with the substitute the program registered for it
+// (QFont::insertSubstitution).
+QFont toQFont(const FontSpec& font);
 
-// The font of a form and of every control without a font of its own.
-Fonte fontePadrao();
+// The font of a form and of every control without a font of its own: the
+// classic runtime's "MS Sans Serif", drawn with DejaVu Sans.
+FontSpec defaultFont();
 
 } // namespace platform::forms
