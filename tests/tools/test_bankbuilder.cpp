@@ -1,5 +1,6 @@
-// The bank builder: what it refuses, and that the bank it writes reads back
-// exactly as the sources say.
+// The bank builder: what it refuses, what it warns of, and that the bank it
+// writes reads back exactly as the sources say.
+#include "Avisos.h"
 #include "EscritorBanco.h"
 #include "Figuras.h"
 #include "FonteQuestoes.h"
@@ -169,6 +170,62 @@ TEST_F(Builder, WrittenBankDecodesBackToTheSource)
     EXPECT_EQ(bank::Le_Campo_Decodificado(*registros, QStringLiteral("pergunta")), r.questoes.front().pergunta);
     EXPECT_EQ(bank::Le_Campo_Decodificado(*registros, QStringLiteral("respB")), QStringLiteral("Encarnada."));
     EXPECT_EQ(registros->Field(QStringLiteral("imagem")), QStringLiteral("N"));
+}
+
+// A question whose options are given as "a|b|c|d", the right one first.
+QString questaoCom(const QString& pergunta, const QString& opcoes)
+{
+    const QStringList o = opcoes.split(QLatin1Char('|'));
+    return QStringLiteral("pergunta: %1\na) %2\nb) %3\nc) %4\nd) %5\ncerta: A\nfonte: F\nexplicação: E.\n\n")
+        .arg(pergunta, o[0], o[1], o[2], o[3]);
+}
+
+// Each cue is reported on its question's line; a tie for the longest, an
+// absolute word inside another word, or one distractor without an absolute
+// word is no cue.
+TEST_F(Builder, WarnsOfTheRightAnswerThatStandsOutWithFileAndLine)
+{
+    const QString fonte = comMateria(
+        questaoCom(QStringLiteral("Q1?"), QStringLiteral("Verde e branca.|Verde.|Azul.|Roxa.")) +        // line 4
+        questaoCom(QStringLiteral("Q2?"), QStringLiteral("Verde e branca.|Verde e marrom.|Azul.|Roxa.")) + // 13
+        questaoCom(QStringLiteral("Q3?"), QStringLiteral("Ao pôr do sol.|SOMENTE de dia.|Só à noite.|Nenhuma vez."))
+        + questaoCom(QStringLiteral("Q4?"), QStringLiteral("De dia.|Todavia à tarde.|Sempre.|Jamais.")) + // 31
+        questaoCom(QStringLiteral("Q5?"), QStringLiteral("De dia.|À noite.|Sempre.|Jamais.")));          // 40
+    const auto r = leFontes({arquivo(QStringLiteral("1-teste.txt"), fonte)}, figuras);
+    ASSERT_TRUE(r.erros.empty()) << r.erros.front().texto().toStdString();
+    QStringList textos;
+    for (const auto& aviso : avisos(r.questoes))
+        textos << aviso.texto();
+    EXPECT_EQ(textos.join(QLatin1Char('\n')).toStdString(),
+              "1-teste.txt:4: aviso: a resposta certa é a única mais longa\n"
+              "1-teste.txt:22: aviso: a resposta certa é a única sem palavra absoluta (somente, sempre, nunca, todos...)");
+}
+
+// The summary flags a subject where the longest option is right far more, or
+// far less, often than chance gives.
+TEST(Summary, FlagsASubjectWhoseLongestAnswerShareIsOutsideChance)
+{
+    const auto questao = [](const char* materia, bool certaMaisLonga) {
+        QuestaoFonte q;
+        q.materia = QString::fromUtf8(materia);
+        q.respostas = {QStringLiteral("Uma resposta"), QStringLiteral("Outra"), QStringLiteral("Mais uma"),
+                       QStringLiteral("Ainda outra")};
+        q.certa = certaMaisLonga ? QStringLiteral("A") : QStringLiteral("B");
+        return q;
+    };
+    std::vector<QuestaoFonte> questoes;
+    for (int i = 0; i < 4; ++i) {
+        questoes.push_back(questao("RIPEAM", i == 0));  // 25 %
+        questoes.push_back(questao("MANOBRA", i < 2)); // 50 %
+        questoes.push_back(questao("BALIZAMENTO", false));
+    }
+    const QStringList linhas = resumo(questoes).split(QLatin1Char('\n'));
+    ASSERT_GE(linhas.size(), 3);
+    EXPECT_TRUE(linhas[0].startsWith(QStringLiteral("  RIPEAM: 4 questões"))) << linhas[0].toStdString();
+    EXPECT_TRUE(linhas[0].contains(QStringLiteral("1 certa a única mais longa (25.0%),"))) << linhas[0].toStdString();
+    EXPECT_TRUE(linhas[1].contains(QStringLiteral("(0.0%) FORA DE 15 A 35%"))) << linhas[1].toStdString();
+    EXPECT_TRUE(linhas[2].contains(QStringLiteral("2 certa a única mais longa (50.0%) FORA DE 15 A 35%")))
+        << linhas[2].toStdString();
 }
 
 // The shipped bank: every stored field decodes back to its source text, every

@@ -1,5 +1,6 @@
 #include "Resumo.h"
 
+#include "Avisos.h"
 #include "Figuras.h"
 #include "bank/Materias.h"
 
@@ -40,32 +41,46 @@ QStringList figurasSemQuestao(const QString& pastaFiguras, const QStringList& fi
 
 QString resumo(const std::vector<QuestaoFonte>& questoes)
 {
-    std::map<int, std::pair<int, int>> porMateria; // subject -> questions, with figure
+    struct Contagem {
+        int questoes = 0, comFigura = 0, maisLonga = 0, semAbsoluta = 0;
+    };
+    std::map<int, Contagem> porMateria;
+    Contagem total;
     std::map<QString, int> letras;
-    int comFigura = 0;
     for (const QuestaoFonte& q : questoes) {
-        auto& contagem = porMateria[bank::numeroDaMateria(q.materia)];
-        ++contagem.first;
-        if (!q.figura.isEmpty()) {
-            ++contagem.second;
-            ++comFigura;
+        for (Contagem* c : {&porMateria[bank::numeroDaMateria(q.materia)], &total}) {
+            ++c->questoes;
+            c->comFigura += !q.figura.isEmpty();
+            c->maisLonga += certaUnicaMaisLonga(q);
+            c->semAbsoluta += certaUnicaSemPalavraAbsoluta(q);
         }
         ++letras[q.certa];
     }
+    // By chance the right answer is the unique longest in about one question
+    // in four; far more teaches "pick the longest", far fewer "never pick it".
+    const auto avisos = [](const Contagem& c) {
+        const double parte = c.questoes > 0 ? 100.0 * c.maisLonga / c.questoes : 0.0;
+        return QStringLiteral("avisos: %1 certa a única mais longa (%2%)%3, %4 certa a única sem palavra absoluta")
+            .arg(c.maisLonga)
+            .arg(parte, 0, 'f', 1)
+            .arg(parte < 15.0 || parte > 35.0 ? QStringLiteral(" FORA DE 15 A 35%") : QString())
+            .arg(c.semAbsoluta);
+    };
     QStringList linhas;
-    for (const auto& [numero, contagem] : porMateria)
-        linhas << QStringLiteral("  %1: %2 questões, %3 com figura")
+    for (const auto& [numero, c] : porMateria)
+        linhas << QStringLiteral("  %1: %2 questões, %3 com figura; %4")
                       .arg(bank::nomesMaterias()[std::size_t(numero - 1)])
-                      .arg(contagem.first)
-                      .arg(contagem.second);
+                      .arg(c.questoes)
+                      .arg(c.comFigura)
+                      .arg(avisos(c));
     QStringList espalhamento;
-    const double total = double(questoes.size());
     for (const QString& letra : {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")})
-        espalhamento << QStringLiteral("%1 %2%").arg(letra).arg(total > 0 ? 100.0 * letras[letra] / total : 0.0, 0, 'f', 1);
+        espalhamento << QStringLiteral("%1 %2%").arg(letra).arg(total.questoes > 0 ? 100.0 * letras[letra] / total.questoes : 0.0, 0, 'f', 1);
     linhas << QStringLiteral("  total: %1 questões, %2 com figura; letras certas: %3")
-                  .arg(questoes.size())
-                  .arg(comFigura)
+                  .arg(total.questoes)
+                  .arg(total.comFigura)
                   .arg(espalhamento.join(QStringLiteral(", ")));
+    linhas << QStringLiteral("  total de %1").arg(avisos(total));
     return linhas.join(QLatin1Char('\n'));
 }
 

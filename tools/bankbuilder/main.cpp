@@ -1,8 +1,10 @@
 // Builds tolvane.mdb from the readable sources in questions/.
 //   bankbuilder --saida tolvane.mdb --figuras questions/figuras [--imagens PASTA] fonte.txt...
 // Refuses every bad source with file, line and reason, and writes nothing then.
+// Warns, with file and line, of cues a test-wise player could answer by.
 // With --imagens, also renders the figures the bank names into PASTA (the
 // program folder) under their neutral names.
+#include "Avisos.h"
 #include "EscritorBanco.h"
 #include "Figuras.h"
 #include "FonteQuestoes.h"
@@ -71,6 +73,8 @@ int main(int argc, char* argv[])
         return uso();
 
     const construtor::ResultadoLeitura leitura = construtor::leFontes(fontes, figuras);
+    for (const auto& aviso : construtor::avisos(leitura.questoes))
+        escreve(stderr, aviso.texto());
     std::vector<construtor::ErroFonte> erros = leitura.erros;
     for (const auto& parecida : construtor::questoesParecidas(leitura.questoes))
         erros.push_back(parecida);
