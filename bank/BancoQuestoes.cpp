@@ -9,14 +9,57 @@
 namespace bank {
 namespace {
 
-QString mensagemDoBanco(const QString& caminho, const QString& problema)
+const QString reinstale = QStringLiteral("Reinstale o programa para restaurar o arquivo.");
+
+QString mensagemDoBanco(const QString& caminho, const QString& problema, const QString& conselho = reinstale)
 {
-    return QStringLiteral("Não foi possível usar o banco de questões:\n%1\n\n%2\n\n"
-                          "Reinstale o programa para restaurar o arquivo.")
-        .arg(QDir::toNativeSeparators(caminho), problema);
+    return QStringLiteral("Não foi possível usar o banco de questões:\n%1\n\n%2\n\n%3")
+        .arg(QDir::toNativeSeparators(caminho), problema, conselho);
+}
+
+QString conselhoPara(platform::DatabaseErrorKind tipo)
+{
+    switch (tipo) {
+    case platform::DatabaseErrorKind::Busy:
+        return QStringLiteral("Feche o outro programa e tente novamente.");
+    case platform::DatabaseErrorKind::WriteFailed:
+        return QStringLiteral("Verifique se há espaço livre no disco e tente novamente.");
+    default:
+        return reinstale;
+    }
 }
 
 } // namespace
+
+QString mensagemDaFalha(const platform::DatabaseError& erro)
+{
+    qWarning("tolvane: banco de questões: %s", erro.what());
+    using Tipo = platform::DatabaseErrorKind;
+    switch (erro.kind()) {
+    case Tipo::NotFound:
+        return QStringLiteral("O arquivo não foi encontrado.");
+    case Tipo::CannotOpen:
+        return QStringLiteral("O arquivo não pôde ser aberto.");
+    case Tipo::Busy:
+        return QStringLiteral("O arquivo está em uso por outro programa.");
+    case Tipo::NotADatabase:
+        return QStringLiteral("O arquivo está danificado ou não é um banco de questões.");
+    case Tipo::ReadFailed:
+        return QStringLiteral("Não foi possível ler o arquivo.");
+    case Tipo::WriteFailed:
+        return QStringLiteral("Não foi possível gravar no arquivo.");
+    case Tipo::QueryFailed:
+        return QStringLiteral("O arquivo não tem a estrutura de um banco de questões.");
+    case Tipo::NoCurrentRecord:
+        return QStringLiteral("A questão procurada não está mais no arquivo.");
+    case Tipo::NoSuchField:
+        return QStringLiteral("Falta um campo na tabela de questões.");
+    case Tipo::UnsupportedQuery:
+    case Tipo::Misuse:
+        break;
+    }
+    return QStringLiteral("Erro interno ao usar o banco de questões.");
+}
 
 BancoInvalido::BancoInvalido(const QString& mensagem) : std::runtime_error(mensagem.toStdString()) {}
 
@@ -55,7 +98,7 @@ std::unique_ptr<platform::Database> Abre_Banco(const QString& pastaPrograma)
         std::unique_ptr<platform::Recordset> registros;
         Zera_Marcas(*bancoDados, textoSql, registros);
     } catch (const platform::DatabaseError& erro) {
-        throw BancoInvalido(mensagemDoBanco(caminho, erro.message()));
+        throw BancoInvalido(mensagemDoBanco(caminho, mensagemDaFalha(erro), conselhoPara(erro.kind())));
     }
     return bancoDados;
 }
@@ -63,12 +106,19 @@ std::unique_ptr<platform::Database> Abre_Banco(const QString& pastaPrograma)
 void Zera_Marcas(platform::Database& bancoDados, QString& textoSql, std::unique_ptr<platform::Recordset>& registros)
 {
     textoSql = sqlSorteadas;
-    registros = bancoDados.OpenRecordset(textoSql);
-    while (!registros->Eof()) {
-        registros->Edit();
-        registros->SetField(QStringLiteral("ja_foi"), QStringLiteral("N"));
-        registros->Update();
-        registros->MoveNext();
+    bancoDados.BeginTrans();
+    try {
+        registros = bancoDados.OpenRecordset(textoSql);
+        while (!registros->Eof()) {
+            registros->Edit();
+            registros->SetField(QStringLiteral("ja_foi"), QStringLiteral("N"));
+            registros->Update();
+            registros->MoveNext();
+        }
+        bancoDados.CommitTrans();
+    } catch (...) {
+        bancoDados.Rollback();
+        throw;
     }
 }
 

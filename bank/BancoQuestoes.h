@@ -24,14 +24,24 @@ public:
     QString mensagem() const { return QString::fromUtf8(what()); }
 };
 
+// What the player reads about a failure of the bank's engine: one Portuguese
+// sentence for its kind. The engine's own English detail is written to the
+// standard error log here, for whoever looks after the install; it never
+// reaches the message.
+QString mensagemDaFalha(const platform::DatabaseError& erro);
+
 // Opens tolvane.mdb in the program folder and checks its table and fields.
 // Marks left behind by a run that did not end normally are cleared here, so
 // a killed run never shrinks the next exam. Nothing is written to a bank
-// that fails a check. Throws BancoInvalido.
+// that fails a check. A bank that another program holds is said to be in
+// use, with no advice to reinstall. Throws BancoInvalido.
 std::unique_ptr<platform::Database> Abre_Banco(const QString& pastaPrograma);
 
 // The reset of the quiz screen's unload: every question drawn in this run
-// (and any left marked before it) becomes available again.
+// (and any left marked before it) becomes available again. The marks are
+// cleared in one transaction, so the file is synced once, not once per
+// question, and a failure half-way leaves every mark as it was. Throws
+// platform::DatabaseError.
 void Zera_Marcas(platform::Database& bancoDados, QString& textoSql,
                  std::unique_ptr<platform::Recordset>& registros);
 

@@ -6,6 +6,8 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace platform {
 namespace {
 
@@ -30,18 +32,39 @@ bool writable(const QString& path)
     return ::access(file.constData(), W_OK) == 0 && ::access(folder.constData(), W_OK) == 0;
 }
 
-sqlite3* copyIntoMemory(sqlite3* source)
+DatabaseErrorKind kindOf(int code, DatabaseErrorKind otherwise)
+{
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return DatabaseErrorKind::Busy;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return DatabaseErrorKind::NotADatabase;
+    default:
+        return otherwise;
+    }
+}
+
+QString sqliteDetail(const char* doing, int code, const char* message)
+{
+    return QStringLiteral("%1: %2 (SQLite code %3)").arg(QLatin1String(doing), QString::fromUtf8(message)).arg(code);
+}
+
+// The copy, or the code of the failure.
+sqlite3* copyIntoMemory(sqlite3* source, int& code)
 {
     sqlite3* memory = nullptr;
-    if (sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    code = sqlite3_open_v2(":memory:", &memory, SQLITE_OPEN_READWRITE, nullptr);
+    if (code != SQLITE_OK) {
         sqlite3_close(memory);
         return nullptr;
     }
     sqlite3_backup* backup = sqlite3_backup_init(memory, "main", source, "main");
-    const bool copied = backup && sqlite3_backup_step(backup, -1) == SQLITE_DONE;
+    code = backup ? sqlite3_backup_step(backup, -1) : sqlite3_errcode(memory);
     if (backup)
         sqlite3_backup_finish(backup);
-    if (!copied || sqlite3_errcode(memory) != SQLITE_OK) {
+    if (code != SQLITE_DONE) {
         sqlite3_close(memory);
         return nullptr;
     }
@@ -50,7 +73,10 @@ sqlite3* copyIntoMemory(sqlite3* source)
 
 } // namespace
 
-DatabaseError::DatabaseError(const QString& message) : std::runtime_error(message.toStdString()) {}
+DatabaseError::DatabaseError(DatabaseErrorKind kind, const QString& detail)
+    : std::runtime_error(detail.toStdString()), kind_(kind)
+{
+}
 
 // ---- Database ------------------------------------------------------------
 
@@ -66,49 +92,98 @@ Database::~Database()
 
 std::unique_ptr<Database> Database::OpenDatabase(const QString& path)
 {
-    if (!QFileInfo(path).isFile())
-        throw DatabaseError(QStringLiteral("O arquivo não foi encontrado."));
+    const QFileInfo file(path);
+    if (!file.exists())
+        throw DatabaseError(DatabaseErrorKind::NotFound, QStringLiteral("no such file: %1").arg(path));
+    if (!file.isFile())
+        throw DatabaseError(DatabaseErrorKind::CannotOpen, QStringLiteral("not a regular file: %1").arg(path));
 
-    sqlite3* handle = nullptr;
-    // READWRITE without CREATE: a missing file is an error, never a new empty bank.
-    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, SQLITE_OPEN_READWRITE, nullptr);
-    if (opened != SQLITE_OK) {
-        sqlite3_close(handle);
-        throw DatabaseError(QStringLiteral("Não foi possível abrir o arquivo."));
-    }
-    sqlite3_busy_timeout(handle, 3000);
-    sqlite3_extended_result_codes(handle, 1);
+    // Closes the handle on every failure below; released once it is kept.
+    struct Handle {
+        sqlite3* db = nullptr;
+        ~Handle() { sqlite3_close(db); }
+        // SQLite's message on the handle, unless the failure happened elsewhere.
+        [[noreturn]] void fail(int code, DatabaseErrorKind otherwise, const char* doing, bool onHandle = true)
+        {
+            if ((code & 0xff) == SQLITE_CANTOPEN)
+                otherwise = DatabaseErrorKind::CannotOpen;
+            const char* message = db && onHandle ? sqlite3_errmsg(db) : sqlite3_errstr(code);
+            throw DatabaseError(kindOf(code, otherwise), sqliteDetail(doing, code, message));
+        }
+    } handle;
 
-    // Reading the schema is the first access: a file that is not a database fails here.
-    if (sqlite3_exec(handle, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        sqlite3_close(handle);
-        throw DatabaseError(QStringLiteral("O arquivo está danificado ou não é um banco de questões."));
-    }
+    // READWRITE without CREATE: a missing file is an error, never a new empty database.
+    int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &handle.db, SQLITE_OPEN_READWRITE, nullptr);
+    if (code != SQLITE_OK)
+        handle.fail(code, DatabaseErrorKind::CannotOpen, "opening the file");
+    sqlite3_busy_timeout(handle.db, busyTimeoutMs);
+    sqlite3_extended_result_codes(handle.db, 1);
 
-    if (sqlite3_db_readonly(handle, "main") == 1 || !writable(path)) {
-        sqlite3* memory = copyIntoMemory(handle);
-        sqlite3_close(handle);
+    // Reading the schema is the first access: a file that is not a database,
+    // or one that another program holds, fails here.
+    code = sqlite3_exec(handle.db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (code != SQLITE_OK)
+        handle.fail(code, DatabaseErrorKind::ReadFailed, "reading the schema");
+
+    if (sqlite3_db_readonly(handle.db, "main") == 1 || !writable(path)) {
+        sqlite3* memory = copyIntoMemory(handle.db, code);
         if (!memory)
-            throw DatabaseError(QStringLiteral("O arquivo está danificado ou não pôde ser lido."));
+            handle.fail(code, DatabaseErrorKind::ReadFailed, "copying the read-only file into memory", false);
         return std::unique_ptr<Database>(new Database(memory, path, true));
     }
-    return std::unique_ptr<Database>(new Database(handle, path, false));
+    sqlite3* kept = std::exchange(handle.db, nullptr);
+    return std::unique_ptr<Database>(new Database(kept, path, false));
 }
 
 sqlite3_stmt* Database::prepare(const QString& sql)
 {
     sqlite3_stmt* stmt = nullptr;
     const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(handle_, text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK) {
+    const int code = sqlite3_prepare_v2(handle_, text.constData(), int(text.size()), &stmt, nullptr);
+    if (code != SQLITE_OK) {
         sqlite3_finalize(stmt);
-        fail(QStringLiteral("A consulta falhou"));
+        fail(code, DatabaseErrorKind::QueryFailed, "preparing a query");
     }
     return stmt;
 }
 
-void Database::fail(const QString& what) const
+void Database::execute(const char* sql, DatabaseErrorKind otherwise, const char* doing)
 {
-    throw DatabaseError(what + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(handle_)));
+    const int code = sqlite3_exec(handle_, sql, nullptr, nullptr, nullptr);
+    if (code != SQLITE_OK)
+        fail(code, otherwise, doing);
+}
+
+void Database::fail(int code, DatabaseErrorKind otherwise, const char* doing) const
+{
+    throw DatabaseError(kindOf(code, otherwise), sqliteDetail(doing, code, sqlite3_errmsg(handle_)));
+}
+
+void Database::BeginTrans()
+{
+    if (!sqlite3_get_autocommit(handle_))
+        throw DatabaseError(DatabaseErrorKind::Misuse, QStringLiteral("BeginTrans while a transaction is open"));
+    execute("BEGIN IMMEDIATE", DatabaseErrorKind::WriteFailed, "starting a transaction");
+}
+
+void Database::CommitTrans()
+{
+    if (sqlite3_get_autocommit(handle_))
+        throw DatabaseError(DatabaseErrorKind::Misuse, QStringLiteral("CommitTrans without BeginTrans"));
+    execute("COMMIT", DatabaseErrorKind::WriteFailed, "committing a transaction");
+}
+
+void Database::Rollback() noexcept
+{
+    // Rows read inside the transaction may hold values it wrote.
+    ++rollbacks_;
+    // Some failures (a full disk, an I/O error) have already rolled the transaction back.
+    if (sqlite3_get_autocommit(handle_))
+        return;
+    const int code = sqlite3_exec(handle_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (code != SQLITE_OK)
+        qWarning("database: %s",
+                 qUtf8Printable(sqliteDetail("rolling back a transaction", code, sqlite3_errmsg(handle_))));
 }
 
 QStringList Database::columnsOf(const QString& table)
@@ -119,7 +194,7 @@ QStringList Database::columnsOf(const QString& table)
     while ((step = sqlite3_step(info.stmt)) == SQLITE_ROW)
         columns << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(info.stmt, 1)));
     if (step != SQLITE_DONE)
-        fail(QStringLiteral("Não foi possível ler a estrutura do banco"));
+        fail(step, DatabaseErrorKind::ReadFailed, "reading the columns of a table");
     return columns;
 }
 
@@ -132,7 +207,8 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& sql)
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     const QRegularExpressionMatch match = form.match(sql);
     if (!match.hasMatch())
-        throw DatabaseError(QStringLiteral("Consulta não suportada: %1").arg(sql));
+        throw DatabaseError(DatabaseErrorKind::UnsupportedQuery,
+                            QStringLiteral("only SELECT <fields> FROM <table> queries open a record set: %1").arg(sql));
     const QString selectList = match.captured(1);
     const QString table = match.captured(2);
     const QString rest = match.captured(3);
@@ -143,7 +219,7 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString& sql)
     while ((step = sqlite3_step(query.stmt)) == SQLITE_ROW)
         rowIds.push_back(sqlite3_column_int64(query.stmt, 0));
     if (step != SQLITE_DONE)
-        fail(QStringLiteral("A consulta falhou"));
+        fail(step, DatabaseErrorKind::ReadFailed, "running a query");
     return std::unique_ptr<Recordset>(new Recordset(*this, table, selectList, std::move(rowIds)));
 }
 
@@ -159,7 +235,7 @@ Recordset::~Recordset() = default;
 void Recordset::MoveNext()
 {
     if (Eof())
-        throw DatabaseError(QStringLiteral("Não há registro atual."));
+        throw DatabaseError(DatabaseErrorKind::NoCurrentRecord, QStringLiteral("no current record"));
     ++position_;
     rowLoaded_ = false;
     editing_ = false;
@@ -168,7 +244,7 @@ void Recordset::MoveNext()
 void Recordset::MoveFirst()
 {
     if (rowIds_.empty())
-        throw DatabaseError(QStringLiteral("Não há registro atual."));
+        throw DatabaseError(DatabaseErrorKind::NoCurrentRecord, QStringLiteral("no current record"));
     position_ = 0;
     rowLoaded_ = false;
     editing_ = false;
@@ -177,21 +253,21 @@ void Recordset::MoveFirst()
 void Recordset::requireCurrentRecord() const
 {
     if (Eof())
-        throw DatabaseError(QStringLiteral("Não há registro atual."));
+        throw DatabaseError(DatabaseErrorKind::NoCurrentRecord, QStringLiteral("no current record"));
 }
 
 void Recordset::loadCurrentRow()
 {
     requireCurrentRecord();
-    if (rowLoaded_)
+    if (rowLoaded_ && loadedAtRollback_ == database_.rollbacks_)
         return;
     Statement row{database_.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(selectList_, table_))};
     sqlite3_bind_int64(row.stmt, 1, rowIds_[position_]);
     const int step = sqlite3_step(row.stmt);
     if (step == SQLITE_DONE)
-        throw DatabaseError(QStringLiteral("O registro atual foi excluído."));
+        throw DatabaseError(DatabaseErrorKind::NoCurrentRecord, QStringLiteral("the current record was deleted"));
     if (step != SQLITE_ROW)
-        database_.fail(QStringLiteral("Não foi possível ler o registro"));
+        database_.fail(step, DatabaseErrorKind::ReadFailed, "reading a record");
 
     const int count = sqlite3_column_count(row.stmt);
     columns_.clear();
@@ -206,6 +282,7 @@ void Recordset::loadCurrentRow()
         }
     }
     rowLoaded_ = true;
+    loadedAtRollback_ = database_.rollbacks_;
 }
 
 int Recordset::columnIndex(const QString& name)
@@ -215,7 +292,7 @@ int Recordset::columnIndex(const QString& name)
     for (int index = 0; index < columns_.size(); ++index)
         if (columns_[index].compare(name, Qt::CaseInsensitive) == 0)
             return index;
-    throw DatabaseError(QStringLiteral("O campo \"%1\" não existe em %2.").arg(name, table_));
+    throw DatabaseError(DatabaseErrorKind::NoSuchField, QStringLiteral("no field \"%1\" in %2").arg(name, table_));
 }
 
 std::optional<QString> Recordset::Field(const QString& name)
@@ -233,14 +310,14 @@ void Recordset::Edit()
 void Recordset::SetField(const QString& name, const QString& value)
 {
     if (!editing_)
-        throw DatabaseError(QStringLiteral("Alteração de campo sem Edit."));
+        throw DatabaseError(DatabaseErrorKind::Misuse, QStringLiteral("SetField without Edit"));
     pendingWrites_.emplace_back(columns_[columnIndex(name)], value);
 }
 
 void Recordset::Update()
 {
     if (!editing_)
-        throw DatabaseError(QStringLiteral("Update sem Edit."));
+        throw DatabaseError(DatabaseErrorKind::Misuse, QStringLiteral("Update without Edit"));
     editing_ = false;
     if (pendingWrites_.empty())
         return;
@@ -259,8 +336,9 @@ void Recordset::Update()
     }
     sqlite3_bind_int64(update.stmt, parameter, rowIds_[position_]);
     pendingWrites_.clear();
-    if (sqlite3_step(update.stmt) != SQLITE_DONE)
-        database_.fail(QStringLiteral("Não foi possível gravar no banco de questões"));
+    const int step = sqlite3_step(update.stmt);
+    if (step != SQLITE_DONE)
+        database_.fail(step, DatabaseErrorKind::WriteFailed, "writing a record");
     rowLoaded_ = false;
 }
 

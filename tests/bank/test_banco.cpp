@@ -5,9 +5,11 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -46,6 +48,43 @@ protected:
     }
     QTemporaryDir pasta;
     QString caminho;
+};
+
+// Another program with the bank open: a connection of its own that holds a
+// lock (an exclusive lock, or a write transaction not yet committed) until
+// it is destroyed.
+class OutroPrograma {
+public:
+    OutroPrograma(const QString& caminho, const char* sql)
+    {
+        EXPECT_EQ(sqlite3_open_v2(QFile::encodeName(caminho).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr),
+                  SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db_, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db_);
+    }
+    ~OutroPrograma() { sqlite3_close(db_); }
+
+private:
+    sqlite3* db_ = nullptr;
+};
+
+// Collects what the program writes to the standard error log.
+class RegistroDeErros {
+public:
+    RegistroDeErros() { anterior_ = qInstallMessageHandler(&RegistroDeErros::guarda); }
+    ~RegistroDeErros()
+    {
+        qInstallMessageHandler(anterior_);
+        texto().clear();
+    }
+    static QString& texto()
+    {
+        static QString t;
+        return t;
+    }
+
+private:
+    static void guarda(QtMsgType, const QMessageLogContext&, const QString& linha) { texto() += linha + u'\n'; }
+    QtMessageHandler anterior_;
 };
 
 } // namespace
@@ -114,6 +153,68 @@ TEST_F(BancoTest, ResetClearsThisRunsAndStaleMarksOnly)
     EXPECT_EQ(textoSql, bank::sqlSorteadas);
     EXPECT_EQ(contagem(QStringLiteral("ja_foi='S'")), 0);
     EXPECT_EQ(contagem(QStringLiteral("ja_foi='x'")), 1); // neither mark: never drawn, never reset
+}
+
+// A bank held by another program (a database browser with unsaved changes, a
+// backup tool) is not damaged and reinstalling would not help: the player is
+// told it is in use, without a long wait, and nothing is written to it. The
+// engine's own English text goes to the log, not into the message.
+TEST_F(BancoTest, BankHeldByAnotherProgramIsReportedInUseNotDamaged)
+{
+    testbank::escreve(caminho, testbank::exemplos(4));
+    testbank::executa(caminho, QStringLiteral("UPDATE questoes SET ja_foi='S' WHERE numero=2"));
+    const QByteArray antes = hash();
+
+    for (const char* trava : {"BEGIN EXCLUSIVE", "BEGIN IMMEDIATE; UPDATE questoes SET certa=certa WHERE numero=1"}) {
+        SCOPED_TRACE(trava);
+        const RegistroDeErros registro;
+        QString mensagem;
+        qint64 espera = 0;
+        {
+            const OutroPrograma outro(caminho, trava);
+            QElapsedTimer relogio;
+            relogio.start();
+            mensagem = recusa();
+            espera = relogio.elapsed();
+        }
+        EXPECT_TRUE(mensagem.contains(caminho)) << mensagem.toStdString();
+        EXPECT_TRUE(mensagem.contains(QStringLiteral("em uso por outro programa"))) << mensagem.toStdString();
+        EXPECT_TRUE(mensagem.contains(QStringLiteral("tente novamente"))) << mensagem.toStdString();
+        EXPECT_FALSE(mensagem.contains(QStringLiteral("Reinstale"))) << mensagem.toStdString();
+        EXPECT_FALSE(mensagem.contains(QStringLiteral("danificado"))) << mensagem.toStdString();
+        EXPECT_FALSE(mensagem.contains(QStringLiteral("locked"))) << mensagem.toStdString();
+        EXPECT_TRUE(RegistroDeErros::texto().contains(QStringLiteral("database is locked")))
+            << RegistroDeErros::texto().toStdString();
+        EXPECT_LT(espera, 2000);
+        EXPECT_EQ(hash(), antes);
+    }
+
+    // Once the other program lets go, the bank opens and the stale mark is cleared.
+    auto banco = bank::Abre_Banco(pasta.path());
+    EXPECT_EQ(contagem(QStringLiteral("ja_foi='S'")), 0);
+}
+
+// A reset that fails half-way (a full disk, a write refused) must not leave
+// half the marks cleared: every mark stays as it was, the bank stays usable,
+// and the reset completes once the fault is gone.
+TEST_F(BancoTest, ResetThatFailsHalfWayLeavesEveryMarkAsItWas)
+{
+    testbank::escreve(caminho, testbank::exemplos(6));
+    auto banco = bank::Abre_Banco(pasta.path());
+    testbank::executa(caminho, QStringLiteral("UPDATE questoes SET ja_foi='S' WHERE numero IN (1, 3, 4, 6);"
+                                              "CREATE TRIGGER falha BEFORE UPDATE OF ja_foi ON questoes "
+                                              "WHEN old.numero = 4 BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    const QString marcadas = QStringLiteral("SELECT group_concat(numero) FROM questoes WHERE ja_foi='S'");
+
+    QString textoSql;
+    std::unique_ptr<platform::Recordset> registros;
+    EXPECT_THROW(bank::Zera_Marcas(*banco, textoSql, registros), platform::DatabaseError);
+    EXPECT_EQ(testbank::consulta(caminho, marcadas).toStdString(), "1,3,4,6");
+    EXPECT_EQ(banco->OpenRecordset(bank::sqlSorteadas)->RecordCount(), 4); // the program sees them too
+
+    testbank::executa(caminho, QStringLiteral("DROP TRIGGER falha")); // the failed reset holds no lock
+    bank::Zera_Marcas(*banco, textoSql, registros);
+    EXPECT_EQ(testbank::consulta(caminho, marcadas).toStdString(), "<NULL>");
 }
 
 TEST_F(BancoTest, EncodedFieldsDecodeAndANullReadsAsEmptyText)
