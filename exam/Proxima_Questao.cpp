@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cmath>
 
-void frmTolvane::Proxima_Questao()
+bool frmTolvane::Proxima_Questao()
 {
     if (!bancoDados)
-        return; // the bank could not be opened and the program is ending
+        return false; // the bank could not be opened and the program is ending
 
     try {
         textoSql = bank::sqlNaoSorteadas;
@@ -21,7 +21,7 @@ void frmTolvane::Proxima_Questao()
             registros->MoveNext();
         const int total = registros->RecordCount();
         if (total == 0)
-            return;
+            return false;
 
         aleatorio_.Randomize();
         // Every position 1..total with the same chance. The position is a
@@ -56,8 +56,10 @@ void frmTolvane::Proxima_Questao()
         registros->Edit();
         registros->SetField(QStringLiteral("ja_foi"), QStringLiteral("S"));
         registros->Update();
+        return true;
     } catch (const platform::DatabaseError& erro) {
         falhaDoBanco(QStringLiteral("Não foi possível ler a próxima questão do banco de questões.\n\n%1")
-                         .arg(erro.message()));
+                         .arg(bank::mensagemDaFalha(erro)));
+        return false;
     }
 }

@@ -18,9 +18,27 @@ frmTolvane::frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QS
       som_(som)
 {
     montaControles();
+    ligaEventos();
+}
+
+void frmTolvane::ligaEventos()
+{
     Me.onInitialize = [this] { Form_Initialize(); };
     Me.onLoad = [this] { Form_Load(); };
     Me.onUnload = [this](int& Cancel) { Form_Unload(Cancel); };
+    tmrPergunta.onTimer = [this] { tmrPergunta_Timer(); };
+    tmrTempo.onTimer = [this] { tmrTempo_Timer(); };
+    tmrAnima.onTimer = [this] { tmrAnima_Timer(); };
+    tmrBotao.onTimer = [this] { tmrBotao_Timer(); };
+    labResposta.onClick = [this](int Index) { labResposta_Click(Index); };
+    labResposta.onMouseMove = [this](int Index, int b, int s, float x, float y) {
+        labResposta_MouseMove(Index, b, s, x, y);
+    };
+    labPergunta.onMouseMove = [this](int b, int s, float x, float y) { labPergunta_MouseMove(b, s, x, y); };
+    picBase.onMouseMove = [this](int b, int s, float x, float y) { picBase_MouseMove(b, s, x, y); };
+    imgBotao.onClick = [this](int Index) { imgBotao_Click(Index); };
+    picFechar.onClick = [this] { picFechar_Click(); };
+    comImagem.onClick = [this] { comImagem_Click(); };
 }
 
 frmTolvane::~frmTolvane()
@@ -67,7 +85,8 @@ void frmTolvane::Form_Unload(int& /*Cancel*/)
             bank::Zera_Marcas(*bancoDados, textoSql, registros);
         } catch (const platform::DatabaseError& erro) {
             // The marks stay behind; the next run clears them when it opens the bank.
-            platform::MsgBox(QStringLiteral("Não foi possível liberar as questões sorteadas:\n%1").arg(erro.message()));
+            platform::MsgBox(QStringLiteral("Não foi possível liberar as questões sorteadas:\n%1")
+                                 .arg(bank::mensagemDaFalha(erro)));
         }
     }
     platform::endProgram();
@@ -77,6 +96,7 @@ void frmTolvane::Form_Unload(int& /*Cancel*/)
 // a failed run.
 void frmTolvane::falhaDoBanco(const QString& mensagem)
 {
+    fechaExame();
     platform::MsgBox(mensagem);
     platform::endProgram(1);
 }

@@ -16,8 +16,10 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Image.h"
 #include "platform/forms/Label.h"
+#include "platform/forms/FormHolder.h"
 #include "platform/forms/PictureBox.h"
 #include "sound/CuePlayer.h"
+#include "viewer/frmImagem.h"
 
 #include <QString>
 #include <array>
@@ -47,8 +49,34 @@ public:
 
     // Draws an unasked question at random, puts it on screen and marks it
     // as drawn in the bank at once. With no unasked question left it changes
-    // nothing on screen.
-    void Proxima_Questao();
+    // nothing and returns false.
+    bool Proxima_Questao();
+
+    // The pacing between questions: eight one-second steps that clear the
+    // screen, get the player ready, bring the question and open the answers.
+    void tmrPergunta_Timer();
+    // The answer countdown: the panic cue at 20 seconds, the question lost at 0.
+    void tmrTempo_Timer();
+    // The blinking of the correct answer, then the pacing of the next question.
+    void tmrAnima_Timer();
+    // A second after a lifeline press: the lit button goes dark, the music resumes.
+    void tmrBotao_Timer();
+
+    void labResposta_Click(int Index);
+    void labResposta_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void labPergunta_MouseMove(int Button, int Shift, float X, float Y);
+    void picBase_MouseMove(int Button, int Shift, float X, float Y);
+    void imgBotao_Click(int Index);
+    void picFechar_Click();
+    void comImagem_Click();
+
+    // Counts the current question for its subject (right, or wrong/timed out).
+    void Registra_Materia(bool acertou);
+    // The end-of-exam check: with 21 wrong or 40 answered, gives the verdict
+    // and shows the results; true when it did.
+    bool Verifica_Fim();
+    // Each subject's percentage in its score cell, or empty with no question.
+    void Mostra_Desempenho();
 
     // The window and its controls.
     platform::forms::Form Me;
@@ -87,6 +115,9 @@ public:
     platform::Timer tmrPergunta;
     platform::Timer tmrBotao;
 
+    // The picture viewer, created when comImagem is first pressed.
+    platform::forms::FormHolder<::frmImagem> frmImagem{[] { return std::make_unique<::frmImagem>(); }};
+
     // The exam's state.
     std::unique_ptr<platform::Database> bancoDados;
     std::unique_ptr<platform::Recordset> registros;
@@ -103,10 +134,28 @@ public:
     std::array<int, 10> respondidasPorMateria{}; // index = subject 1..9; 0 unused
     int indiceCerta = 0;
 
+    // The tick counters of the pacing and of the blinking, kept between ticks.
+    int toquesPergunta = 0;
+    int toquesAnima = 0;
+    // A question is on screen and its countdown runs: answers, skip and help count.
+    bool respondendo = false;
+    // A verdict was given: nothing of the exam moves any more.
+    bool encerrado = false;
+
 private:
     void montaControles();
     void montaPainelDesempenho();
+    void ligaEventos();
     void falhaDoBanco(const QString& mensagem);
+    // indiceCerta from respostaCerta ("A" to "D"); any other letter leaves it.
+    void marcaIndiceCerta();
+    void tocaSeLigado(void (sound::CuePlayer::*cue)());
+    // The verdict closes the exam: every timer stops and nothing takes input
+    // any more but the results panel's close mark and the window itself.
+    void fechaExame();
+    void mostraResultado();
+    // The stop verdict over the full 40 questions: unanswered ones count as wrong.
+    void paraComVeredito();
 
     platform::Random& aleatorio_;
     QString pastaPrograma_;

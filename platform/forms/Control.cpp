@@ -87,6 +87,13 @@ QString charactersOf(const QKeyEvent* event)
     }
 }
 
+namespace {
+const QKeyEvent* lastRaisedKey = nullptr;
+}
+
+void markKeyRaised(const QKeyEvent* event) { lastRaisedKey = event; }
+bool keyAlreadyRaised(const QKeyEvent* event) { return event == lastRaisedKey; }
+
 bool isAccessKeyChord(const QKeyEvent* event)
 {
     const Qt::KeyboardModifiers held = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier);
@@ -183,6 +190,7 @@ bool Control::handleMouse(QWidget* area, QMouseEvent* event)
 
 bool Control::raiseKeyDown(const QKeyEvent* event)
 {
+    markKeyRaised(event);
     int keyCode = keyCodeOf(event);
     if (keyCode == 0)
         return true; // a key without a classic code raises no KeyDown

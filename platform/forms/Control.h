@@ -124,6 +124,10 @@ QString charactersOf(const QKeyEvent* event);
 int shiftStateOf(Qt::KeyboardModifiers modifiers);
 // Alt alone held: the key is a menu or access key, never text to type.
 bool isAccessKeyChord(const QKeyEvent* event);
+// A key event a control has already raised its events for: Qt passes a key a
+// widget ignores on to its parents, and the form must not raise it again.
+void markKeyRaised(const QKeyEvent* event);
+bool keyAlreadyRaised(const QKeyEvent* event);
 
 // Stacks controls of one container in the order given, front-most first.
 void stackFrontToBack(std::initializer_list<Control*> frontToBack);

@@ -60,8 +60,8 @@ protected:
     }
     void keyPressEvent(QKeyEvent* event) override
     {
-        // Only keys that no control took: the form is the focus itself.
-        if (formAlive_)
+        // Only keys no control raised: the form is the focus itself.
+        if (formAlive_ && !keyAlreadyRaised(event))
             form_.handleOwnKey(event);
     }
     void closeEvent(QCloseEvent* event) override
