@@ -2,6 +2,7 @@
 // A whole exam on the quiz screen: the bank, the manual clock, the cue
 // recorder and recorded message boxes, with the moves a player makes.
 #include "QuizFixture.h"
+#include "bank/Materias.h"
 
 #include <QTest>
 
