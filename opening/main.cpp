@@ -1,5 +1,6 @@
 // The program's entry: the opening screen is the one start-up object.
 #include "assets/Assets.h"
+#include "bank/BancoQuestoes.h"
 #include "exam/frmTolvane.h"
 #include "frmAbertura.h"
 #include "platform/Clock.h"
@@ -30,8 +31,9 @@ int main(int argc, char* argv[])
     assets::inicializa();
 
     const QString pastaPrograma = platform::programFolder();
-    const platform::SingleInstance instancia(pastaPrograma);
-    if (!instancia.acquired()) {
+    // A second copy on the same bank would clear this copy's drawn-question marks.
+    const platform::SingleInstance instancia(platform::fileInFolder(pastaPrograma, bank::arquivoBanco));
+    if (instancia.outcome() == platform::SingleInstance::Outcome::HeldByLiveProcess) {
         platform::MsgBox(QStringLiteral("O simulado já está aberto em outra janela."));
         return 1;
     }

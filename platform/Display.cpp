@@ -1,5 +1,6 @@
 #include "Display.h"
 
+#include <QStringList>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
@@ -9,16 +10,19 @@ namespace {
 
 QByteArray missingDisplayMessage;
 QtMessageHandler previousHandler = nullptr;
+QStringList heldBack; // the toolkit's start-up warnings, until we know how it went
 
-void duringStartUp(QtMsgType type, const QMessageLogContext& context, const QString& text)
+void duringStartUp(QtMsgType type, const QMessageLogContext&, const QString& text)
 {
     if (type != QtFatalMsg) {
-        if (previousHandler)
-            previousHandler(type, context, text);
+        heldBack << text;
         return;
     }
-    // The toolkit's own text goes to the log too, for whoever looks into it.
-    std::fprintf(stderr, "%s\n(%s)\n", missingDisplayMessage.constData(), text.toLocal8Bit().constData());
+    // Our own words first; the toolkit's follow, for whoever looks into the log.
+    std::fprintf(stderr, "%s\n", missingDisplayMessage.constData());
+    for (const QString& line : heldBack)
+        std::fprintf(stderr, "  %s\n", line.toLocal8Bit().constData());
+    std::fprintf(stderr, "  %s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -34,6 +38,9 @@ void explainMissingDisplay(const QString& message)
 void displayFound()
 {
     qInstallMessageHandler(previousHandler);
+    for (const QString& line : heldBack)
+        qWarning("%s", qPrintable(line));
+    heldBack.clear();
 }
 
 } // namespace platform

@@ -128,8 +128,9 @@ TEST_F(QuizTest, ANullTextShowsAsEmptyAndTheExamGoesOn)
     EXPECT_TRUE(mensagens.isEmpty());
 }
 
-// A missing bank is reported in Portuguese and ends the program; a bank that
-// breaks during the run does the same instead of crashing.
+// A missing bank is reported in Portuguese and ends the program as a failed
+// run (status 1); a bank that breaks during the run does the same instead of
+// crashing, and the engine's English text never reaches the player.
 TEST_F(QuizTest, AnUnusableBankIsReportedAndEndsTheProgram)
 {
     abreSemBanco();
@@ -139,7 +140,11 @@ TEST_F(QuizTest, AnUnusableBankIsReportedAndEndsTheProgram)
     tela->Proxima_Questao(); // nothing to draw from, and no crash
     EXPECT_EQ(tela->labPergunta.Caption(), QString());
 
-    platform::setEndProgramHandler([this](int) { ++encerramentos; });
+    int estado = 0;
+    platform::setEndProgramHandler([&](int status) {
+        ++encerramentos;
+        estado = status;
+    });
     mensagens.clear();
     encerramentos = 0;
     abre(testbank::exemplos(2));
@@ -147,5 +152,7 @@ TEST_F(QuizTest, AnUnusableBankIsReportedAndEndsTheProgram)
     tela->Proxima_Questao();
     ASSERT_EQ(mensagens.size(), 1);
     EXPECT_TRUE(mensagens[0].startsWith(QStringLiteral("Não foi possível ler a próxima questão")));
+    EXPECT_FALSE(mensagens[0].contains(QStringLiteral("no such table"))) << mensagens[0].toStdString();
     EXPECT_EQ(encerramentos, 1);
+    EXPECT_EQ(estado, 1);
 }
