@@ -9,6 +9,7 @@
 #include "platform/Program.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
+#include "platform/ScreenScale.h"
 #include "platform/SingleInstance.h"
 #include "platform/forms/FormHolder.h"
 #include "sound/frmSom.h"
@@ -23,6 +24,8 @@ int main(int argc, char* argv[])
     platform::explainMissingDisplay(QStringLiteral(
         "Tolvane: nenhuma tela gráfica foi encontrada. Abra o simulado numa sessão gráfica (com a variável "
         "DISPLAY ou WAYLAND_DISPLAY definida)."));
+    // The screens are designed for 800 x 600: on a larger screen they grow to fill it.
+    platform::scaleDesignToScreen(800, 600);
     QApplication app(argc, argv);
     platform::displayFound();
     QApplication::setApplicationName(QStringLiteral("Tolvane"));
@@ -34,7 +37,7 @@ int main(int argc, char* argv[])
     // A second copy on the same bank would clear this copy's drawn-question marks.
     const platform::SingleInstance instancia(platform::fileInFolder(pastaPrograma, bank::arquivoBanco));
     if (instancia.outcome() == platform::SingleInstance::Outcome::HeldByLiveProcess) {
-        platform::MsgBox(QStringLiteral("O simulado já está aberto em outra janela."));
+        platform::MsgBox(QStringLiteral("O simulado já está aberto em outra janela ou por outro usuário deste computador."));
         return 1;
     }
 

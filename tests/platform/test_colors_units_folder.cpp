@@ -1,7 +1,7 @@
 #include "platform/Colors.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgramFolder.h"
-#include "platform/SingleInstance.h"
+#include "platform/ScreenScale.h"
 #include "platform/Units.h"
 
 #include <QCoreApplication>
@@ -51,16 +51,13 @@ TEST(MessageBox, TestHandlerReceivesTheTextInsteadOfABox)
     EXPECT_EQ(shown, QStringList{QStringLiteral("Você foi aprovado!")});
 }
 
-// A second copy on the same program folder must not start; another folder
-// (another installation) may; the lock frees when the first copy ends.
-TEST(SingleInstance, OneCopyPerProgramFolder)
+// The 800 x 600 design grows to the screen's height on wide screens, to its
+// width on tall ones, and never shrinks.
+TEST(ScreenScale, TheDesignFillsTheScreenWithoutShrinking)
 {
-    QTemporaryDir pastaA, pastaB;
-    auto primeira = std::make_unique<SingleInstance>(pastaA.path());
-    EXPECT_TRUE(primeira->acquired());
-    EXPECT_FALSE(SingleInstance(pastaA.path()).acquired());
-    EXPECT_FALSE(SingleInstance(pastaA.path() + QStringLiteral("/.")).acquired()); // the same folder, spelled otherwise
-    EXPECT_TRUE(SingleInstance(pastaB.path()).acquired());
-    primeira.reset();
-    EXPECT_TRUE(SingleInstance(pastaA.path()).acquired());
+    EXPECT_DOUBLE_EQ(designScale(1366, 768, 800, 600), 1.28);
+    EXPECT_DOUBLE_EQ(designScale(1920, 1080, 800, 600), 1.8);
+    EXPECT_DOUBLE_EQ(designScale(1024, 1280, 800, 600), 1.28);
+    EXPECT_DOUBLE_EQ(designScale(800, 600, 800, 600), 1.0);
+    EXPECT_DOUBLE_EQ(designScale(640, 480, 800, 600), 1.0);
 }
