@@ -27,6 +27,7 @@ void frmTolvane::tmrTempo_Timer()
     labTexto.setCaption(QStringLiteral("Tempo esgotado.Tente a próxima."));
     imgEstrela.setPicture(picErrou.Picture());
     marcaIndiceCerta();
+    registraDesfecho(exam::Desfecho::tempoEsgotado);
     Registra_Materia(false);
     if (!Verifica_Fim())
         tmrAnima.setEnabled(true);
@@ -46,6 +47,7 @@ void frmTolvane::imgBotao_Click(int Index)
         labPular.setCaption(QString::number(pulosRestantes));
         tmrTempo.setEnabled(false);
         respondendo = false;
+        registraDesfecho(exam::Desfecho::pulada);
         imgBotao(0).setPicture(picBtOn.Picture());
         tmrBotao.setEnabled(true);
         tmrPergunta.setEnabled(true);

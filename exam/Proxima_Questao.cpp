@@ -56,6 +56,7 @@ bool frmTolvane::Proxima_Questao()
         registros->Edit();
         registros->SetField(QStringLiteral("ja_foi"), QStringLiteral("S"));
         registros->Update();
+        registraQuestao();
         return true;
     } catch (const platform::DatabaseError& erro) {
         falhaDoBanco(QStringLiteral("Não foi possível ler a próxima questão do banco de questões.\n\n%1")

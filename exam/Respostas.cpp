@@ -36,6 +36,7 @@ void frmTolvane::labResposta_Click(int Index)
         labTexto.setCaption(QStringLiteral("Você errou.Tente a próxima."));
         imgEstrela.setPicture(picErrou.Picture());
     }
+    registraDesfecho(acertou ? exam::Desfecho::certa : exam::Desfecho::errada, letras.at(Index));
     Registra_Materia(acertou);
     Verifica_Fim();
 }
@@ -57,15 +58,15 @@ bool frmTolvane::Verifica_Fim()
 {
     if (erros == maxErros) {
         fechaExame();
-        platform::MsgBox(QStringLiteral("Não é mais possível atingir o valor mínimo de 50%. Tente novamente."));
+        daVeredito(QStringLiteral("Não é mais possível atingir o valor mínimo de 50%. Tente novamente."));
         mostraResultado();
         return true;
     }
     if (acertos + erros == maxQuestoes) {
         fechaExame();
-        platform::MsgBox(QStringLiteral("O número máximo de questões já foi atingido. Seu desempenho foi de %1%. "
-                                        "Parabéns.")
-                             .arg(percentual(acertos)));
+        daVeredito(QStringLiteral("O número máximo de questões já foi atingido. Seu desempenho foi de %1%. "
+                                  "Parabéns.")
+                       .arg(percentual(acertos)));
         mostraResultado();
         return true;
     }
@@ -107,10 +108,17 @@ void frmTolvane::fechaExame()
     Me.setEnabled(true);
 }
 
+void frmTolvane::daVeredito(const QString& texto)
+{
+    resumo.veredito = texto;
+    platform::MsgBox(texto);
+}
+
 void frmTolvane::mostraResultado()
 {
     picDesempenho.setVisible(true);
     Mostra_Desempenho();
+    fechaResumo();
 }
 
 void frmTolvane::paraComVeredito()
@@ -119,8 +127,8 @@ void frmTolvane::paraComVeredito()
     const QString inicio = QStringLiteral("Você não atingiu o número de 40 questões respondidas, e estas serão "
                                           "consideradas como respostas erradas. Seu desempenho foi de %1")
                                .arg(pct);
-    platform::MsgBox(inicio + (pct >= notaMinima ? QStringLiteral("%. Parabéns.")
-                                                 : QStringLiteral("%. Não atingiu o mínimo necessário.")));
+    daVeredito(inicio + (pct >= notaMinima ? QStringLiteral("%. Parabéns.")
+                                           : QStringLiteral("%. Não atingiu o mínimo necessário.")));
     mostraResultado();
 }
 

@@ -7,6 +7,7 @@
 //
 // The screen's state is its member variables, read and written directly by
 // its handlers, as every screen of the program does.
+#include "Registro.h"
 #include "platform/Clock.h"
 #include "platform/Database.h"
 #include "platform/Random.h"
@@ -142,6 +143,11 @@ public:
     // A verdict was given: nothing of the exam moves any more.
     bool encerrado = false;
 
+    // Every question shown, in order, with what became of it; and the exam
+    // as it ended, once a verdict is given.
+    std::vector<exam::QuestaoVista> questoesVistas;
+    exam::ResumoExame resumo;
+
 private:
     void montaControles();
     void montaPainelDesempenho();
@@ -156,6 +162,11 @@ private:
     void mostraResultado();
     // The stop verdict over the full 40 questions: unanswered ones count as wrong.
     void paraComVeredito();
+    // Shows the verdict's box and keeps its text for the exam's summary.
+    void daVeredito(const QString& texto);
+    void registraQuestao();
+    void registraDesfecho(exam::Desfecho desfecho, const QString& escolhida = QString());
+    void fechaResumo();
 
     platform::Random& aleatorio_;
     QString pastaPrograma_;

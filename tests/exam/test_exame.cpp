@@ -329,3 +329,48 @@ TEST_F(ExameTest, AWholeExamFromTheOpeningScreenToTheClose)
     EXPECT_EQ(encerramentos, 1);
     EXPECT_EQ(marcadas(), 0);
 }
+
+// The exam remembers each question it showed, in order, with what became of
+// it, and sums the exam up at the verdict: for the review and the history.
+TEST_F(ExameTest, EveryQuestionShownIsRememberedWithItsOutcome)
+{
+    comeca();
+    responde(true);
+    const QString certa = tela->respostaCerta;
+    segundos(16);
+    responde(false);
+    segundos(16);
+    esperaQuestao();
+    segundos(60); // time-out
+    esperaQuestao();
+    clica(tela->imgBotao(0)); // skip
+    esperaQuestao();
+    clica(tela->imgBotao(3)); // stop with a question on screen
+
+    using sound::Cue;
+    using D = exam::Desfecho;
+    const auto& vistas = tela->questoesVistas;
+    ASSERT_EQ(vistas.size(), 5u);
+    std::vector<D> desfechos;
+    for (const auto& v : vistas)
+        desfechos.push_back(v.desfecho);
+    EXPECT_EQ(desfechos, (std::vector<D>{D::certa, D::errada, D::tempoEsgotado, D::pulada, D::naTela}));
+    EXPECT_EQ(vistas[0].escolhida, certa);
+    EXPECT_EQ(vistas[0].certa, certa);
+    EXPECT_NE(vistas[1].escolhida, vistas[1].certa);
+    EXPECT_TRUE(vistas[2].escolhida.isEmpty());
+    EXPECT_TRUE(vistas[0].pergunta.startsWith(QStringLiteral("Pergunta ")));
+    EXPECT_TRUE(vistas[0].respostas[0].startsWith(QStringLiteral("Resposta A")));
+
+    const exam::ResumoExame& r = tela->resumo;
+    EXPECT_EQ(r.acertos, 1);
+    EXPECT_EQ(r.erros, 1);
+    EXPECT_EQ(r.esgotadas, 1);
+    EXPECT_EQ(r.puladas, 1);
+    EXPECT_EQ(r.percentual, 2);
+    EXPECT_FALSE(r.aprovado);
+    EXPECT_EQ(r.veredito, mensagens.back());
+    EXPECT_EQ(r.questoes.size(), 5u);
+    const int k = bank::numeroDaMateria(vistas[0].materia);
+    EXPECT_EQ(r.porMateria[std::size_t(k - 1)], 2); // 1 right of the 40
+}

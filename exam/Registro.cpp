@@ -1,0 +1,60 @@
+// The exam's memory of the questions it showed, and its summary at the end.
+#include "frmTolvane.h"
+
+#include "Regras.h"
+#include "bank/Materias.h"
+
+namespace {
+
+// A caption written after the prefix that Proxima_Questao puts before it.
+QString semPrefixo(const QString& caption, int tamanhoPrefixo)
+{
+    return caption.mid(tamanhoPrefixo);
+}
+
+} // namespace
+
+void frmTolvane::registraQuestao()
+{
+    exam::QuestaoVista vista;
+    vista.numero = registros->Field(QStringLiteral("numero")).value_or(QString());
+    vista.materia = materiaAtual;
+    vista.pergunta = textoPergunta;
+    for (int i = 0; i <= 3; ++i)
+        vista.respostas[std::size_t(i)] = semPrefixo(labResposta(i).Caption(), 3); // "a) "
+    vista.certa = respostaCerta;
+    const QString imagem = registros->Field(QStringLiteral("imagem")).value_or(QString());
+    vista.imagem = imagem == QStringLiteral("N") ? QString() : imagem;
+    questoesVistas.push_back(std::move(vista));
+}
+
+void frmTolvane::registraDesfecho(exam::Desfecho desfecho, const QString& escolhida)
+{
+    if (questoesVistas.empty())
+        return;
+    questoesVistas.back().desfecho = desfecho;
+    questoesVistas.back().escolhida = escolhida;
+}
+
+void frmTolvane::fechaResumo()
+{
+    resumo.quando = QDateTime::currentDateTime();
+    const QString prefixoNome = QStringLiteral("Jogador : ");
+    resumo.jogador = labNome.Caption().startsWith(prefixoNome) ? labNome.Caption().mid(prefixoNome.size())
+                                                               : QString();
+    resumo.acertos = acertos;
+    resumo.erros = erros;
+    resumo.esgotadas = 0;
+    resumo.puladas = 0;
+    for (const exam::QuestaoVista& vista : questoesVistas) {
+        resumo.esgotadas += vista.desfecho == exam::Desfecho::tempoEsgotado ? 1 : 0;
+        resumo.puladas += vista.desfecho == exam::Desfecho::pulada ? 1 : 0;
+    }
+    resumo.percentual = exam::regras::percentual(acertos);
+    resumo.aprovado = erros < exam::regras::maxErros && resumo.percentual >= exam::regras::notaMinima;
+    for (int k = 1; k <= bank::numeroMaterias; ++k) {
+        const QString nota = labDesempenho(k).Caption();
+        resumo.porMateria[std::size_t(k - 1)] = nota.isEmpty() ? -1 : nota.section(QLatin1Char(' '), 0, 0).toInt();
+    }
+    resumo.questoes = questoesVistas;
+}
