@@ -41,9 +41,6 @@ public:
     DatabaseErrorKind kind() const { return kind_; }
     QString detail() const { return QString::fromUtf8(what()); }
 
-    [[deprecated("English detail for the log; the application words the message from kind()")]]
-    QString message() const { return detail(); }
-
 private:
     DatabaseErrorKind kind_;
 };

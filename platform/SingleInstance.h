@@ -27,9 +27,6 @@ public:
     explicit SingleInstance(const QString& protectedFile);
 
     Outcome outcome() const { return outcome_; }
-    // True unless another running copy holds the lock.
-    [[deprecated("refuse to start only on outcome() == Outcome::HeldByLiveProcess")]]
-    bool acquired() const { return outcome_ != Outcome::HeldByLiveProcess; }
 
     const QString& lockPath() const { return lockPath_; }
 
