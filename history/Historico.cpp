@@ -292,10 +292,13 @@ void Historico::Fila::trabalha()
         if (!db) {
             // No SQLITE_OPEN_CREATE: a file removed during the run is not silently replaced by one without tables.
             codigo = sqlite3_open_v2(QFile::encodeName(caminho).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-            if (codigo == SQLITE_OK)
+            if (codigo == SQLITE_OK) {
                 sqlite3_busy_timeout(db, esperaTentativa);
-            else
+            } else {
                 detalhe = textoSqlite(db, codigo);
+                sqlite3_close(db);
+                db = nullptr;
+            }
         }
         if (codigo == SQLITE_OK)
             codigo = escreveExame(db, exame, detalhe);
@@ -382,6 +385,9 @@ bool Historico::abre()
         QStringLiteral("Não é possível gravar na pasta do histórico de exames (%1): os exames desta vez não serão "
                        "guardados.")
             .arg(QDir::toNativeSeparators(pasta_));
+    const QString maisNovo =
+        QStringLiteral("O histórico de exames foi gravado por uma versão mais nova do programa: ele fica como está "
+                       "e os exames desta vez não serão guardados.");
     if (pasta_.isEmpty()) {
         desliga(QStringLiteral("Não há uma pasta para o histórico de exames: os exames desta vez não serão "
                                "guardados."));
@@ -402,7 +408,7 @@ bool Historico::abre()
 
     QString posto; // the name a damaged file was set aside under
     for (int tentativa = 0; tentativa < 2; ++tentativa) {
-        enum class Estado { pronto, danificado, desligado } estado = Estado::pronto;
+        enum class Estado { pronto, danificado } estado = Estado::pronto;
 
         // The header first, read without SQLite: a newer file must stay byte for byte as it is,
         // and a file that is not SQLite at all needs no engine to tell.
@@ -420,12 +426,14 @@ bool Historico::abre()
                 estado = Estado::danificado;
             } else {
                 const auto byte = [&](int i) { return static_cast<unsigned char>(cabecalho[i]); };
-                const long long versao = (static_cast<long long>(byte(60)) << 24) | (byte(61) << 16) | (byte(62) << 8) | byte(63);
+                // The header's user version, big-endian at byte 60; read unsigned, so that a
+                // negative one, which this program never writes, is left alone as well.
+                const long long versao =
+                    (static_cast<long long>(byte(60)) << 24) | (byte(61) << 16) | (byte(62) << 8) | byte(63);
                 if (versao > versaoEsquema) {
                     qWarning("tolvane: histórico: %s has version %lld, newer than %d; left untouched",
                              qUtf8Printable(caminho_), versao, versaoEsquema);
-                    desliga(QStringLiteral("O histórico de exames foi gravado por uma versão mais nova do programa: "
-                                           "ele fica como está e os exames desta vez não serão guardados."));
+                    desliga(maisNovo);
                     return false;
                 }
             }
@@ -458,8 +466,7 @@ bool Historico::abre()
             }
             if (codigo == SQLITE_OK && estado == Estado::pronto) {
                 if (versao > versaoEsquema) {
-                    desliga(QStringLiteral("O histórico de exames foi gravado por uma versão mais nova do programa: "
-                                           "ele fica como está e os exames desta vez não serão guardados."));
+                    desliga(maisNovo);
                     return false;
                 }
                 if (versao == 0) {
