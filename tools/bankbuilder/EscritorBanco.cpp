@@ -8,15 +8,21 @@
 namespace construtor {
 namespace {
 
+// questoes has exactly the exam's fields; each question's source and
+// explanation sit in explicacoes, under the question's numero.
 const char* const esquema =
     "CREATE TABLE questoes ("
     " numero INTEGER PRIMARY KEY,"
     " pergunta TEXT, respA TEXT, respB TEXT, respC TEXT, respD TEXT,"
-    " certa TEXT, materia TEXT, imagem TEXT, ja_foi TEXT)";
+    " certa TEXT, materia TEXT, imagem TEXT, ja_foi TEXT);"
+    "CREATE TABLE explicacoes ("
+    " numero INTEGER PRIMARY KEY, fonte TEXT NOT NULL, explicacao TEXT NOT NULL)";
 
 const char* const insercao =
     "INSERT INTO questoes (pergunta, respA, respB, respC, respD, certa, materia, imagem, ja_foi)"
     " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)";
+
+const char* const insercaoExplicacao = "INSERT INTO explicacoes (numero, fonte, explicacao) VALUES (?, ?, ?)";
 
 class Conexao {
 public:
@@ -45,41 +51,57 @@ private:
     QString erro_;
 };
 
+// A prepared statement, finalized at scope exit.
+struct Comando {
+    sqlite3_stmt* stmt = nullptr;
+    Comando(Conexao& conexao, const char* sql)
+    {
+        if (sqlite3_prepare_v2(conexao.db(), sql, -1, &stmt, nullptr) != SQLITE_OK)
+            conexao.falhou();
+    }
+    ~Comando() { sqlite3_finalize(stmt); }
+    void texto(int parametro, const QString& valor)
+    {
+        const QByteArray utf8 = valor.toUtf8();
+        sqlite3_bind_text(stmt, parametro, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+    bool executa(Conexao& conexao)
+    {
+        const bool ok = sqlite3_step(stmt) == SQLITE_DONE;
+        if (!ok)
+            conexao.falhou();
+        sqlite3_reset(stmt);
+        return ok;
+    }
+};
+
 bool insere(Conexao& conexao, const std::vector<RegistroBanco>& registros)
 {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(conexao.db(), insercao, -1, &stmt, nullptr) != SQLITE_OK) {
-        conexao.falhou();
+    Comando questao(conexao, insercao);
+    Comando explicacao(conexao, insercaoExplicacao);
+    if (!questao.stmt || !explicacao.stmt)
         return false;
-    }
-    bool ok = true;
     for (const RegistroBanco& r : registros) {
-        const QByteArray campos[] = {
-            modExterno::Codifica_Texto(r.pergunta).toUtf8(), modExterno::Codifica_Texto(r.respA).toUtf8(),
-            modExterno::Codifica_Texto(r.respB).toUtf8(),    modExterno::Codifica_Texto(r.respC).toUtf8(),
-            modExterno::Codifica_Texto(r.respD).toUtf8(),    modExterno::Codifica_Texto(r.certa).toUtf8(),
-            modExterno::Codifica_Texto(r.materia).toUtf8(),
-        };
         int parametro = 1;
-        for (const QByteArray& campo : campos)
-            sqlite3_bind_text(stmt, parametro++, campo.constData(), int(campo.size()), SQLITE_TRANSIENT);
-        if (r.imagem) {
-            const QByteArray imagem = r.imagem->toUtf8();
-            sqlite3_bind_text(stmt, parametro++, imagem.constData(), int(imagem.size()), SQLITE_TRANSIENT);
-        } else {
-            sqlite3_bind_null(stmt, parametro++);
-        }
-        const QByteArray jaFoi = r.jaFoi.toUtf8();
-        sqlite3_bind_text(stmt, parametro, jaFoi.constData(), int(jaFoi.size()), SQLITE_TRANSIENT);
-        if (sqlite3_step(stmt) != SQLITE_DONE) {
-            conexao.falhou();
-            ok = false;
-            break;
-        }
-        sqlite3_reset(stmt);
+        for (const QString* campo : {&r.pergunta, &r.respA, &r.respB, &r.respC, &r.respD, &r.certa, &r.materia})
+            questao.texto(parametro++, modExterno::Codifica_Texto(*campo));
+        if (r.imagem)
+            questao.texto(parametro++, *r.imagem);
+        else
+            sqlite3_bind_null(questao.stmt, parametro++);
+        questao.texto(parametro, r.jaFoi);
+        if (!questao.executa(conexao))
+            return false;
+
+        if (r.fonte.isEmpty() && r.explicacao.isEmpty())
+            continue;
+        sqlite3_bind_int64(explicacao.stmt, 1, sqlite3_last_insert_rowid(conexao.db()));
+        explicacao.texto(2, modExterno::Codifica_Texto(r.fonte));
+        explicacao.texto(3, modExterno::Codifica_Texto(r.explicacao));
+        if (!explicacao.executa(conexao))
+            return false;
     }
-    sqlite3_finalize(stmt);
-    return ok;
+    return true;
 }
 
 } // namespace

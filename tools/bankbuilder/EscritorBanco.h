@@ -1,5 +1,6 @@
 #pragma once
-// Writes a question bank file: table questoes with its encoded texts.
+// Writes a question bank file: table questoes with its encoded texts, and
+// beside it table explicacoes with each question's source and explanation.
 #include <QString>
 
 #include <optional>
@@ -15,6 +16,10 @@ struct RegistroBanco {
     QString materia;
     std::optional<QString> imagem = QStringLiteral("N"); // nullopt writes Null
     QString jaFoi = QStringLiteral("N");
+    // The rule the answer rests on and why it is right, for the review after
+    // the exam. Both empty: the question gets no row in explicacoes.
+    QString fonte;
+    QString explicacao;
 };
 
 // Writes the bank to a temporary file beside the destination and renames it

@@ -24,6 +24,8 @@ std::vector<RegistroBanco> registrosDoBanco(const std::vector<QuestaoFonte>& que
         r.certa = q.certa;
         r.materia = q.materia;
         r.imagem = q.figura.isEmpty() ? QStringLiteral("N") : nomes.at(q.figura);
+        r.fonte = q.fonte;
+        r.explicacao = q.explicacao;
         registros.push_back(std::move(r));
     }
     return registros;
