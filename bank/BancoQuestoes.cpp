@@ -128,4 +128,45 @@ QString Le_Campo_Decodificado(platform::Recordset& registros, const QString& cam
     return modExterno::textoDecodificado;
 }
 
+bool Le_Explicacao(platform::Database& bancoDados, const QString& numero, QString& fonte, QString& explicacao)
+{
+    fonte.clear();
+    explicacao.clear();
+    bool inteiro = false;
+    const qlonglong chave = numero.trimmed().toLongLong(&inteiro);
+    if (!inteiro)
+        return false; // also keeps whatever a foreign bank holds in numero out of the query
+
+    const QStringList colunas = bancoDados.columnsOf(tabelaExplicacoes);
+    for (const char* campo : {"numero", "fonte", "explicacao"})
+        if (!colunas.contains(QLatin1String(campo), Qt::CaseInsensitive))
+            return false;
+
+    std::optional<QString> textoFonte;
+    std::optional<QString> textoExplicacao;
+    try {
+        const auto registros =
+            bancoDados.OpenRecordset(QStringLiteral("SELECT * FROM %1 WHERE numero=%2").arg(tabelaExplicacoes).arg(chave));
+        if (registros->Eof())
+            return false;
+        textoFonte = registros->Field(QStringLiteral("fonte"));
+        textoExplicacao = registros->Field(QStringLiteral("explicacao"));
+    } catch (const platform::DatabaseError& erro) {
+        // A table of that name in a shape no record set can read (a view, a
+        // table without rowid) is another maker's: no explanation, no fault.
+        using Tipo = platform::DatabaseErrorKind;
+        if (erro.kind() != Tipo::QueryFailed && erro.kind() != Tipo::NoCurrentRecord)
+            throw;
+        return false;
+    }
+    if (!textoFonte || !textoExplicacao)
+        return false;
+
+    modExterno::Decodifica_Texto(*textoFonte);
+    fonte = modExterno::textoDecodificado;
+    modExterno::Decodifica_Texto(*textoExplicacao);
+    explicacao = modExterno::textoDecodificado;
+    return true;
+}
+
 } // namespace bank

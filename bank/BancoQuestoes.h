@@ -1,5 +1,6 @@
 #pragma once
-// Opening the question bank for the quiz screen, and clearing its marks.
+// Opening the question bank for the quiz screen, clearing its marks, and
+// reading a question's source and explanation for the review.
 #include "platform/Database.h"
 
 #include <QString>
@@ -12,6 +13,8 @@ namespace bank {
 inline const QString arquivoBanco = QStringLiteral("tolvane.mdb");
 inline const QString sqlNaoSorteadas = QStringLiteral("SELECT * FROM questoes WHERE ja_foi='N'");
 inline const QString sqlSorteadas = QStringLiteral("SELECT * FROM questoes WHERE ja_foi='S'");
+// Beside questoes, keyed by the question's numero; older banks lack it.
+inline const QString tabelaExplicacoes = QStringLiteral("explicacoes");
 
 // The fields every bank must have.
 const QStringList& camposObrigatorios();
@@ -48,5 +51,15 @@ void Zera_Marcas(platform::Database& bancoDados, QString& textoSql,
 // Reads an encoded field of the current record and decodes it. A Null reads
 // as empty text, so one bad record degrades quietly instead of ending the exam.
 QString Le_Campo_Decodificado(platform::Recordset& registros, const QString& campo);
+
+// The rule question numero rests on (fonte) and why its right answer is right
+// (explicacao), decoded. Returns false, with both texts empty, when there is
+// nothing to show: a bank without the table explicacoes or one of its fields
+// (an older bank, or another maker's), no row for the question, a Null in
+// either field, or a numero that is not a whole number. The exam goes on
+// either way. Throws platform::DatabaseError only for a failure of the
+// engine itself (a file locked or damaged, a read that fails). Decodes
+// through modExterno::textoDecodificado, which it leaves changed.
+bool Le_Explicacao(platform::Database& bancoDados, const QString& numero, QString& fonte, QString& explicacao);
 
 } // namespace bank

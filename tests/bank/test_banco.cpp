@@ -231,6 +231,64 @@ TEST_F(BancoTest, EncodedFieldsDecodeAndANullReadsAsEmptyText)
     EXPECT_EQ(bank::Le_Campo_Decodificado(*registros, QStringLiteral("materia")), QStringLiteral("RIPEAM"));
 }
 
+namespace {
+
+// The review's text for question numero, "<nada>" when there is none; the
+// texts handed in must come back empty then, not keep what they held.
+QString explicacaoDe(platform::Database& banco, const QString& numero)
+{
+    QString fonte = QStringLiteral("da questão anterior");
+    QString explicacao = fonte;
+    if (bank::Le_Explicacao(banco, numero, fonte, explicacao))
+        return fonte + QStringLiteral(" | ") + explicacao;
+    return fonte.isEmpty() && explicacao.isEmpty() ? QStringLiteral("<nada>") : QStringLiteral("<restos>");
+}
+
+} // namespace
+
+// An older bank, or another maker's, still runs the whole exam: its questions
+// come without an explanation, whatever the table of explanations lacks, and
+// nothing is thrown at the exam.
+TEST_F(BancoTest, QuestionsWithoutAnExplanationReadAsNoneAndTheExamRunsOn)
+{
+    auto questoes = testbank::exemplos(3);
+    questoes[0].fonte = QStringLiteral("NORMAM-211/DPC, Capítulo 4");
+    questoes[0].explicacao = QStringLiteral("Só conduz quem é habilitado; a ação é imediata.");
+    questoes[1].fonte = QStringLiteral("RIPEAM-72, Regra 21");
+    questoes[1].explicacao = QStringLiteral("Luz de bordo.");
+    testbank::escreve(caminho, questoes);
+    {
+        auto banco = bank::Abre_Banco(pasta.path());
+        EXPECT_EQ(explicacaoDe(*banco, QStringLiteral("1")),
+                  QStringLiteral("NORMAM-211/DPC, Capítulo 4 | Só conduz quem é habilitado; a ação é imediata."));
+        EXPECT_EQ(explicacaoDe(*banco, QStringLiteral("3")), QStringLiteral("<nada>")); // written without one
+        EXPECT_EQ(explicacaoDe(*banco, QStringLiteral("9")), QStringLiteral("<nada>")); // no such question
+        EXPECT_EQ(explicacaoDe(*banco, QStringLiteral("1 OR 1=1")), QStringLiteral("<nada>"));
+        EXPECT_EQ(explicacaoDe(*banco, QString()), QStringLiteral("<nada>"));
+    }
+
+    const char* const outrosBancos[] = {
+        "DROP TABLE explicacoes",
+        "ALTER TABLE explicacoes DROP COLUMN explicacao",
+        "DROP TABLE explicacoes;"
+        "CREATE TABLE explicacoes (numero INTEGER, fonte TEXT, explicacao TEXT);"
+        "INSERT INTO explicacoes VALUES (1, NULL, 'Ipfk.'), (2, 'UVBMBT', NULL)",
+        "DROP TABLE explicacoes;"
+        "CREATE TABLE explicacoes (numero INTEGER PRIMARY KEY, fonte TEXT, explicacao TEXT) WITHOUT ROWID;"
+        "INSERT INTO explicacoes VALUES (1, 'UVBMBT', 'Ipfk.')",
+    };
+    for (const char* outro : outrosBancos) {
+        SCOPED_TRACE(outro);
+        QFile::remove(caminho);
+        testbank::escreve(caminho, questoes);
+        testbank::executa(caminho, QString::fromUtf8(outro));
+        auto banco = bank::Abre_Banco(pasta.path());
+        EXPECT_EQ(explicacaoDe(*banco, QStringLiteral("1")), QStringLiteral("<nada>"));
+        EXPECT_EQ(explicacaoDe(*banco, QStringLiteral("2")), QStringLiteral("<nada>"));
+        EXPECT_EQ(banco->OpenRecordset(bank::sqlNaoSorteadas)->RecordCount(), 3);
+    }
+}
+
 // After a system-wide install the bank cannot be written: the exam runs on a
 // copy in memory, marks and reset included, and the file stays byte for byte.
 // As root every file is writable, so the check runs as an unprivileged user.

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace construtor;
 
 namespace {
@@ -172,6 +174,57 @@ TEST_F(Builder, WrittenBankDecodesBackToTheSource)
     EXPECT_EQ(registros->Field(QStringLiteral("imagem")), QStringLiteral("N"));
 }
 
+// The review shows each question's rule and explanation exactly as the source
+// wrote them, accents and continued lines included; they are stored encoded,
+// in a table of their own, and the table questoes keeps its fields.
+TEST_F(Builder, ExplanationsTravelEncodedFromTheSourcesToTheReview)
+{
+    QString segunda = questaoValida;
+    segunda.replace(QStringLiteral("boreste?"), QStringLiteral("bombordo?"))
+        .replace(QStringLiteral("certa: A"), QStringLiteral("certa: B"))
+        .replace(QStringLiteral("fonte: RIPEAM-72, Regra 21(b)"),
+                 QStringLiteral("fonte: RIPEAM-72, Regras 21(b) e 22(b), versão em português"))
+        .replace(QStringLiteral("explicação: A luz de bordo de boreste é verde."),
+                 QStringLiteral("explicação: Bombordo é à esquerda de quem olha para a proa;\n"
+                                "   sua luz de bordo é encarnada, não verde."));
+    const auto r = leFontes({arquivo(QStringLiteral("1-teste.txt"), comMateria(questaoValida + QLatin1Char('\n') + segunda))},
+                            figuras);
+    ASSERT_TRUE(r.erros.empty()) << r.erros.front().texto().toStdString();
+    ASSERT_EQ(r.questoes.size(), 2u);
+    const QString caminho = pasta.filePath(QStringLiteral("tolvane.mdb"));
+    ASSERT_TRUE(escreveBanco(caminho, registrosDoBanco(r.questoes)).isEmpty());
+
+    modExterno::Preenche_Tabelas();
+    auto banco = bank::Abre_Banco(pasta.path());
+    EXPECT_EQ(banco->columnsOf(QStringLiteral("questoes")), bank::camposObrigatorios());
+    auto registros = banco->OpenRecordset(bank::sqlNaoSorteadas);
+    ASSERT_EQ(registros->RecordCount(), 2);
+    QStringList lidas;
+    for (; !registros->Eof(); registros->MoveNext()) {
+        const QString pergunta = bank::Le_Campo_Decodificado(*registros, QStringLiteral("pergunta"));
+        const auto q = std::find_if(r.questoes.begin(), r.questoes.end(),
+                                    [&](const QuestaoFonte& f) { return f.pergunta == pergunta; });
+        ASSERT_NE(q, r.questoes.end()) << pergunta.toStdString();
+        QString fonte = QStringLiteral("de outra questão");
+        QString explicacao = fonte;
+        ASSERT_TRUE(bank::Le_Explicacao(*banco, *registros->Field(QStringLiteral("numero")), fonte, explicacao));
+        EXPECT_EQ(fonte, q->fonte);
+        EXPECT_EQ(explicacao, q->explicacao);
+        lidas << explicacao;
+    }
+    EXPECT_TRUE(lidas.contains(QStringLiteral(
+        "Bombordo é à esquerda de quem olha para a proa; sua luz de bordo é encarnada, não verde.")));
+
+    QFile arquivoBanco(caminho);
+    ASSERT_TRUE(arquivoBanco.open(QIODevice::ReadOnly));
+    const QByteArray bytes = arquivoBanco.readAll();
+    for (const QuestaoFonte& q : r.questoes) {
+        EXPECT_FALSE(bytes.contains(q.fonte.toUtf8())) << q.fonte.toStdString();
+        EXPECT_FALSE(bytes.contains(q.explicacao.toUtf8())) << q.explicacao.toStdString();
+        EXPECT_TRUE(bytes.contains(modExterno::Codifica_Texto(q.explicacao).toUtf8()));
+    }
+}
+
 // A question whose options are given as "a|b|c|d", the right one first.
 QString questaoCom(const QString& pergunta, const QString& opcoes)
 {
@@ -228,9 +281,10 @@ TEST(Summary, FlagsASubjectWhoseLongestAnswerShareIsOutsideChance)
         << linhas[2].toStdString();
 }
 
-// The shipped bank: every stored field decodes back to its source text, every
-// row is unasked, and every figure it names is in the program folder under a
-// number, drawn from the question's own SVG.
+// The shipped bank: every stored field, each question's rule and explanation
+// included, decodes back to its source text, every row is unasked, and every
+// figure it names is in the program folder under a number, drawn from the
+// question's own SVG.
 TEST(ShippedBank, EveryStoredFieldDecodesBackToItsSource)
 {
     const QDir fontes(QStringLiteral(TOLVANE_SOURCE_DIR "/questions"));
@@ -260,6 +314,10 @@ TEST(ShippedBank, EveryStoredFieldDecodesBackToItsSource)
         EXPECT_NE(bank::numeroDaMateria(campo("materia")), 0) << onde;
         EXPECT_EQ(campo("materia"), q.materia) << onde;
         EXPECT_EQ(registros->Field(QStringLiteral("ja_foi")), QStringLiteral("N")) << onde;
+        QString fonte, explicacao;
+        EXPECT_TRUE(bank::Le_Explicacao(*banco, *registros->Field(QStringLiteral("numero")), fonte, explicacao)) << onde;
+        EXPECT_EQ(fonte, q.fonte) << onde;
+        EXPECT_EQ(explicacao, q.explicacao) << onde;
         const QString imagem = registros->Field(QStringLiteral("imagem")).value_or(QString());
         if (q.figura.isEmpty()) {
             EXPECT_EQ(imagem, QStringLiteral("N")) << onde;
