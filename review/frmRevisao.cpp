@@ -44,6 +44,7 @@ struct Tamanhos {
     double pergunta, resposta, fonte, explicacao;
 };
 constexpr Tamanhos tamanhosDoTexto[] = {
+    {10.5, 9.75, 8.25, 9.75},
     {9.75, 9, 8.25, 9},
     {9, 8.25, 7.5, 8.25},
     {8.25, 7.5, 6.75, 7.5},
@@ -214,12 +215,16 @@ void frmRevisao::Mostra_Questao()
         const bool ehCerta = letra == certa;
         const bool ehEscolhida = letra == escolhida;
         QString texto = QStringLiteral("%1) %2").arg(letra.toLower(), q.respostas[std::size_t(i)]);
+        // The tag wraps as one piece, never split between two lines.
+        const auto etiqueta = [](const char* palavras) {
+            return QStringLiteral("   ") + QString::fromUtf8(palavras).replace(QLatin1Char(' '), QChar(0xA0));
+        };
         if (ehCerta && ehEscolhida)
-            texto += QStringLiteral("   ✔ sua resposta, certa");
+            texto += etiqueta("✔ sua resposta, certa");
         else if (ehCerta)
-            texto += QStringLiteral("   ✔ certa");
+            texto += etiqueta("✔ certa");
         else if (ehEscolhida)
-            texto += QStringLiteral("   ✘ sua resposta");
+            texto += etiqueta("✘ sua resposta");
         labResposta(i).setCaption(texto);
         labMarca(i).setCaption(ehCerta ? QStringLiteral("✔") : ehEscolhida ? QStringLiteral("✘") : QString());
         labMarca(i).setForeColor(ehCerta ? cores::verdeRGB : cores::vermelhoRGB);

@@ -25,6 +25,12 @@ void tecla(frmRevisao& r, Qt::Key key)
     QTest::keyClick(alvo, key);
 }
 
+// A caption as read, the tags' unbreakable spaces as plain ones.
+QString lido(const platform::forms::Label& label)
+{
+    return label.Caption().replace(QChar(0xA0), QLatin1Char(' '));
+}
+
 std::vector<exam::QuestaoVista> cincoDesfechos()
 {
     return {questao(Desfecho::certa, QStringLiteral("C")), questao(Desfecho::errada, QStringLiteral("B")),
@@ -102,6 +108,16 @@ TEST_F(RevisaoTest, TheErrorFilterShowsWrongAndTimedOutQuestionsOrSaysThereAreNo
     EXPECT_FALSE(semErros.labVazio.Visible());
     EXPECT_TRUE(semErros.labPergunta.Visible());
     EXPECT_EQ(semErros.labContador.Caption(), QStringLiteral("Questão 1 de 2"));
+    clica(semErros.comFechar);
+    QCoreApplication::sendPostedEvents();
+
+    // An exam stopped before its first question has nothing to page through.
+    frmRevisao& nenhuma = abre(exame({}));
+    EXPECT_EQ(nenhuma.labVazio.Caption(), QStringLiteral("Nenhuma questão foi mostrada neste simulado."));
+    clica(nenhuma.comErros);
+    tecla(nenhuma, Qt::Key_Left);
+    EXPECT_EQ(nenhuma.labVazio.Caption(), QStringLiteral("Nenhuma questão foi mostrada neste simulado."));
+    EXPECT_FALSE(nenhuma.comFigura.Visible());
 }
 
 // The player's choice and the right answer are told by a symbol and words,
@@ -118,15 +134,15 @@ TEST_F(RevisaoTest, EachOutcomeMarksTheChosenAndTheRightAnswerInWords)
 
     // Right: the chosen answer is the right one.
     EXPECT_EQ(r.labDesfecho.Caption(), QStringLiteral("Você acertou"));
-    EXPECT_EQ(r.labResposta(2).Caption(), QStringLiteral("c) A draga.   ✔ sua resposta, certa"));
-    EXPECT_EQ(r.labResposta(1).Caption(), QStringLiteral("b) O veleiro."));
+    EXPECT_EQ(lido(r.labResposta(2)), QStringLiteral("c) A draga.   ✔ sua resposta, certa"));
+    EXPECT_EQ(lido(r.labResposta(1)), QStringLiteral("b) O veleiro."));
     EXPECT_EQ(marcas(), QStringLiteral(",,✔|faixa,"));
 
     // Wrong: B marked as the player's, C as the right one.
     r.comProxima_Click();
     EXPECT_EQ(r.labDesfecho.Caption(), QStringLiteral("Você errou: marcou B"));
-    EXPECT_EQ(r.labResposta(1).Caption(), QStringLiteral("b) O veleiro.   ✘ sua resposta"));
-    EXPECT_EQ(r.labResposta(2).Caption(), QStringLiteral("c) A draga.   ✔ certa"));
+    EXPECT_EQ(lido(r.labResposta(1)), QStringLiteral("b) O veleiro.   ✘ sua resposta"));
+    EXPECT_EQ(lido(r.labResposta(2)), QStringLiteral("c) A draga.   ✔ certa"));
     EXPECT_EQ(marcas(), QStringLiteral(",✘|faixa,✔|faixa,"));
     EXPECT_NE(r.labFaixa(1).BackColor(), r.labFaixa(2).BackColor());
 
@@ -136,7 +152,7 @@ TEST_F(RevisaoTest, EachOutcomeMarksTheChosenAndTheRightAnswerInWords)
         r.comProxima_Click();
         EXPECT_EQ(r.labDesfecho.Caption(), QString::fromUtf8(desfecho));
         EXPECT_EQ(marcas(), QStringLiteral(",,✔|faixa,")) << desfecho;
-        EXPECT_EQ(r.labResposta(2).Caption(), QStringLiteral("c) A draga.   ✔ certa"));
+        EXPECT_EQ(lido(r.labResposta(2)), QStringLiteral("c) A draga.   ✔ certa"));
     }
     EXPECT_NE(r.labDesfecho.ForeColor(), platform::ColorValue(0));
 }
