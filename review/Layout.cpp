@@ -142,10 +142,22 @@ void frmRevisao::montaResumo()
 {
     QPixmap estrela = assets::imagem(exame.aprovado ? QStringLiteral("estrela-parabens.png")
                                                     : QStringLiteral("estrela-errou.png"));
-    if (!estrela.isNull())
-        estrela = estrela.scaled(platform::twipsToPixels(geometria::imgEstrela.width),
-                                 platform::twipsToPixels(geometria::imgEstrela.height), Qt::KeepAspectRatio,
-                                 Qt::SmoothTransformation);
+    if (!estrela.isNull()) {
+        // Only the mascot's disc: the bits of cloud in the picture's corners
+        // belong to the quiz screen's background, not to this one.
+        const QPixmap inteira = estrela.scaled(platform::twipsToPixels(geometria::imgEstrela.width),
+                                               platform::twipsToPixels(geometria::imgEstrela.height),
+                                               Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        estrela = QPixmap(inteira.size());
+        estrela.fill(Qt::transparent);
+        QPainter p(&estrela);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPainterPath disco;
+        const qreal raio = std::min(inteira.width(), inteira.height()) * 0.47;
+        disco.addEllipse(QPointF(inteira.width() / 2.0, inteira.height() / 2.0), raio, raio);
+        p.setClipPath(disco);
+        p.drawPixmap(0, 0, inteira);
+    }
     imgEstrela.Move(geometria::imgEstrela.left, geometria::imgEstrela.top);
     imgEstrela.setPicture(estrela);
 
