@@ -2,13 +2,64 @@
 
 #include "platform/ProgramFolder.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
 namespace sound {
+
+namespace {
+
+bool ehEfeitoCurto(Cue cue)
+{
+    return QString::fromLatin1(cueFileName(cue)).endsWith(QLatin1String(".wav"));
+}
+
+// Calls `acao` once, from the event loop, after the first paint of any of the
+// program's widgets has been handled (its picture is then on the screen), or
+// after `limiteMs` should no paint come.
+class VigiaPrimeiraPintura final : public QObject {
+public:
+    VigiaPrimeiraPintura(std::function<void()> acao, int limiteMs) : acao_(std::move(acao))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+        QTimer::singleShot(limiteMs, this, [this] { dispara(); });
+    }
+
+    bool eventFilter(QObject* alvo, QEvent* evento) override
+    {
+        if (evento->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { dispara(); });
+        return QObject::eventFilter(alvo, evento);
+    }
+
+private:
+    void dispara()
+    {
+        if (disparado_)
+            return;
+        disparado_ = true;
+        QCoreApplication::instance()->removeEventFilter(this);
+        acao_();
+    }
+
+    std::function<void()> acao_;
+    bool disparado_ = false;
+};
+
+} // namespace
 
 frmSom::frmSom(const QString& folder) : folder_(folder)
 {
-    // Opening each file once loads it into the player, so that no later cue
-    // pays for decoding (a MIDI file costs tens of milliseconds).
+    // The effects are short and cheap to decode (well under a millisecond
+    // each), so they are ready before their first cue; a tune costs a
+    // synthesiser and the soundfont, and is left for its own cue.
     for (Cue cue : kAllCues) {
+        if (!ehEfeitoCurto(cue))
+            continue;
         mmcSom.setFileName(fileOf(cue));
         mmcSom.setCommand(QStringLiteral("open"));
     }
@@ -35,25 +86,45 @@ void frmSom::play(Cue cue)
     mmcSom.setCommand(QStringLiteral("play"));
 }
 
-SomDoPrograma::SomDoPrograma(QString pastaPrograma) : pastaPrograma_(std::move(pastaPrograma)) {}
+SomDoPrograma::SomDoPrograma(QString pastaPrograma) : pastaPrograma_(std::move(pastaPrograma))
+{
+    if (QCoreApplication::instance())
+        vigia_ = std::make_unique<VigiaPrimeiraPintura>([this] { acorda(); }, 2000);
+    else
+        acordado_ = true;   // no event loop to wait for: the form comes with the first cue
+}
 
 SomDoPrograma::~SomDoPrograma() = default;
 
-frmSom& SomDoPrograma::form()
+void SomDoPrograma::acorda()
 {
-    if (!form_)
-        form_ = std::make_unique<frmSom>(pastaPrograma_);
-    return *form_;
+    acordado_ = true;
+    form_ = std::make_unique<frmSom>(pastaPrograma_);
+    if (pendente_)
+        form_->play(*pendente_);
+    pendente_.reset();
 }
 
 void SomDoPrograma::stop()
 {
-    form().stop();
+    if (!acordado_) {
+        pendente_.reset();
+        return;
+    }
+    if (!form_)
+        form_ = std::make_unique<frmSom>(pastaPrograma_);
+    form_->stop();
 }
 
 void SomDoPrograma::play(Cue cue)
 {
-    form().play(cue);
+    if (!acordado_) {
+        pendente_ = cue;
+        return;
+    }
+    if (!form_)
+        form_ = std::make_unique<frmSom>(pastaPrograma_);
+    form_->play(cue);
 }
 
 } // namespace sound

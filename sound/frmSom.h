@@ -6,12 +6,16 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
+
+class QObject;
 
 namespace sound {
 
 class frmSom final : public CuePlayer {
 public:
-    // Plays the files found in `folder`, each loaded once, here.
+    // Plays the files found in `folder`. The short effects are decoded here,
+    // once; a tune is loaded when its cue first plays, one tune at a time.
     explicit frmSom(const QString& folder);
 
     void stop() override;
@@ -25,9 +29,12 @@ private:
     QString folder_;
 };
 
-// The player that main() owns and hands to the screens: the form frmSom
-// comes to life with the first cue played, from the program folder, and
-// lives until main() lets the player go, before the application ends.
+// The player that main() owns and hands to the screens. The form frmSom
+// comes to life once the program's first window has been painted (or after
+// two seconds, should no paint ever come), so that opening the sound device
+// and decoding the effects never delay the first screen. A cue played before
+// then is kept, the last one only, and starts as the form comes to life.
+// Lives until main() lets the player go, before the application ends.
 class SomDoPrograma final : public CuePlayer {
 public:
     explicit SomDoPrograma(QString pastaPrograma);
@@ -37,9 +44,12 @@ public:
     void play(Cue cue) override;
 
 private:
-    frmSom& form();
+    void acorda();
 
     QString pastaPrograma_;
+    std::unique_ptr<QObject> vigia_;   // watches for the first paint
+    bool acordado_ = false;
+    std::optional<Cue> pendente_;
     std::unique_ptr<frmSom> form_;
 };
 

@@ -55,6 +55,19 @@ protected:
         return true;
     }
 
+    // A tune loads on a thread of its own; waits until it is ready (bounded).
+    static bool tuneLoaded(const platform::MultimediaPlayer& player)
+    {
+        QElapsedTimer limit;
+        limit.start();
+        while (player.isLoading()) {
+            if (limit.elapsed() > 30000)
+                return false;
+            QThread::msleep(1);
+        }
+        return true;
+    }
+
     std::vector<std::int16_t> outputSamples() const { return samplesOf(readAll(output)); }
 
     static std::size_t sampleIndex(qsizetype bytePosition) { return static_cast<std::size_t>(bytePosition / 2); }
@@ -77,6 +90,7 @@ TEST_F(RealPlayback, WavAndMidiAreAudibleAndTheNextCueCutsTheMusicOff)
     ASSERT_TRUE(letPlay(0.4));
     const qsizetype musicStart = written();
     som.Jogo_Iniciar();
+    ASSERT_TRUE(tuneLoaded(som.mmcSom));
     ASSERT_TRUE(letPlay(3.0));
     const qsizetype clickStart = written();
     som.Click_Iniciar();
@@ -91,17 +105,43 @@ TEST_F(RealPlayback, WavAndMidiAreAudibleAndTheNextCueCutsTheMusicOff)
         << "the music went on after the click cue";
 }
 
+// A cue that comes while a tune is still loading wins: the tune, once
+// loaded, must not start over the effect (the first question's click right
+// after its music was asked for).
+TEST_F(RealPlayback, ACueWhileTheTuneLoadsKeepsTheTuneSilent)
+{
+    sound::frmSom som(QStringLiteral(TOLVANE_PROGRAM_DIR));
+    som.Jogo_Iniciar();
+    som.Click_Iniciar();
+    const qsizetype clickStart = written();
+    ASSERT_TRUE(tuneLoaded(som.mmcSom));
+    ASSERT_TRUE(letPlay(2.0));
+
+    const auto samples = outputSamples();
+    const std::size_t click = sampleIndex(clickStart);
+    EXPECT_GT(peakBetween(samples, click, click + seconds(0.5)), 1000) << "the click was silent";
+    EXPECT_LE(peakBetween(samples, click + seconds(0.6), samples.size()), kQuiet)
+        << "the tune started after the click had cut it off";
+}
+
 // The music plays once and does not repeat; started again, it plays from the
-// start again (each MIDI file is loaded only once and reused).
+// start again. Switching from one tune to the other and back works although
+// the player keeps one tune loaded at a time.
 TEST_F(RealPlayback, MusicPlaysAgainWhenRestarted)
 {
     sound::frmSom som(QStringLiteral(TOLVANE_PROGRAM_DIR));
+    som.Jogo_Iniciar();
+    ASSERT_TRUE(tuneLoaded(som.mmcSom));
+    ASSERT_TRUE(letPlay(1.0));
     som.Abertura_Iniciar();
+    ASSERT_TRUE(tuneLoaded(som.mmcSom));
+    const qsizetype switched = written();
     ASSERT_TRUE(letPlay(1.0));
     som.Sem_Som();
     ASSERT_TRUE(letPlay(0.5));
-    const qsizetype restart = written();
     som.Abertura_Iniciar();
+    ASSERT_TRUE(tuneLoaded(som.mmcSom));
+    const qsizetype restart = written();
     ASSERT_TRUE(letPlay(2.0));
     som.Sem_Som();
     ASSERT_TRUE(letPlay(0.5));
@@ -109,6 +149,8 @@ TEST_F(RealPlayback, MusicPlaysAgainWhenRestarted)
     ASSERT_TRUE(letPlay(0.5));
 
     const auto samples = outputSamples();
+    EXPECT_GT(peakBetween(samples, sampleIndex(switched), sampleIndex(switched) + seconds(1.0)), 1000)
+        << "the opening tune was silent after the quiz tune";
     EXPECT_GT(peakBetween(samples, sampleIndex(restart), sampleIndex(restart) + seconds(2.0)), 1000);
     EXPECT_LE(peakBetween(samples, sampleIndex(stopped), samples.size()), kQuiet) << "Sem_Som did not stop";
 }
@@ -137,6 +179,7 @@ TEST_F(RealPlayback, UnplayableFilesGiveSilence)
         player.setCommand(QStringLiteral("play"));
     };
     cue(programFile("jogo.mid"));
+    ASSERT_TRUE(tuneLoaded(player));
     ASSERT_TRUE(letPlay(1.0));
     const qsizetype cut = written();
     cue(dir.filePath(QStringLiteral("nao-existe.wav")));
