@@ -107,8 +107,30 @@ void frmTolvane::comImagem_Click()
         nome = registros->Field(QStringLiteral("imagem")).value_or(QString());
     if (nome == QStringLiteral("N"))
         nome.clear();
+    mostraFigura(nome);
+}
+
+void frmTolvane::mostraFigura(const QString& nomeArquivo)
+{
     ::frmImagem& visualizador = frmImagem();
     visualizador.Me.Load();
-    visualizador.Mostra_Figura(pastaPrograma_, nome);
+    visualizador.Mostra_Figura(pastaPrograma_, nomeArquivo);
     visualizador.Me.Show();
+}
+
+void frmTolvane::comRevisao_Click()
+{
+    frmRevisao().Me.Show();
+}
+
+std::unique_ptr<::frmRevisao> frmTolvane::criaRevisao()
+{
+    std::vector<exam::ResumoExame> anteriores;
+    QString aviso;
+    if (memoria_) {
+        anteriores = memoria_->ultimos(10);
+        aviso = memoria_->aviso();
+    }
+    return std::make_unique<::frmRevisao>(resumo, std::move(anteriores), aviso,
+                                          [this](const QString& imagem) { mostraFigura(imagem); });
 }

@@ -82,6 +82,11 @@ void frmTolvane::montaControles()
     comImagem.setFont({fonteTela, 9});
     comImagem.setVisible(false);
 
+    comRevisao.Move(9000, 1080, 2160, 495);
+    comRevisao.setCaption(QStringLiteral("&Revisar as questões"));
+    comRevisao.setFont({fonteTela, 9});
+    comRevisao.setVisible(false);
+
     // The white captions, in the order they stack: labPular, "Pular :",
     // "Ajuda :", labAjuda, then labTempo over "Tempo restante :".
     legendaBranca(labPular, 3);
@@ -120,12 +125,12 @@ void frmTolvane::montaControles()
     }
 
     stackFrontToBack({&picPreparese, &picParabens, &picErrou, &picSomOFF, &picSomON, &picBalaoON, &picBtOn, &picBase});
-    stackFrontToBack({&picDesempenho, &comImagem, &labPular, &labEtiqueta(2), &labEtiqueta(1), &labAjuda, &labNome,
+    stackFrontToBack({&comRevisao, &picDesempenho, &comImagem, &labPular, &labEtiqueta(2), &labEtiqueta(1), &labAjuda, &labNome,
              &labTempo, &labEtiqueta(0), &labTexto, &labResposta(3), &labResposta(2), &labResposta(1),
              &labResposta(0), &labPergunta, &imgBotao(4), &imgBotao(3), &imgBotao(2), &imgBotao(1),
              &imgBotao(0), &imgBalao, &imgEstrela});
 
-    setFocusOrder({&picBase, &comImagem, &picDesempenho, &picFechar});
+    setFocusOrder({&picBase, &comImagem, &picDesempenho, &picFechar, &comRevisao});
     picBase.widget()->setFocus();
 }
 

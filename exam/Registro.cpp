@@ -2,6 +2,7 @@
 #include "frmTolvane.h"
 
 #include "Regras.h"
+#include "bank/BancoQuestoes.h"
 #include "bank/Materias.h"
 
 namespace {
@@ -25,6 +26,8 @@ void frmTolvane::registraQuestao()
     vista.certa = respostaCerta;
     const QString imagem = registros->Field(QStringLiteral("imagem")).value_or(QString());
     vista.imagem = imagem == QStringLiteral("N") ? QString() : imagem;
+    // The rule and the explanation, from the bank's second table when it has one.
+    bank::Le_Explicacao(*bancoDados, vista.numero, vista.fonte, vista.explicacao);
     questoesVistas.push_back(std::move(vista));
 }
 

@@ -119,6 +119,9 @@ void frmTolvane::mostraResultado()
     picDesempenho.setVisible(true);
     Mostra_Desempenho();
     fechaResumo();
+    comRevisao.setVisible(true);
+    if (memoria_)
+        memoria_->grava(resumo);
 }
 
 void frmTolvane::paraComVeredito()

@@ -8,14 +8,15 @@
 #include "platform/forms/Screen.h"
 
 frmTolvane::frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QString pastaPrograma,
-                       sound::CuePlayer& som)
+                       sound::CuePlayer& som, exam::MemoriaExames* memoria)
     : tmrAnima(relogio),
       tmrTempo(relogio),
       tmrPergunta(relogio),
       tmrBotao(relogio),
       aleatorio_(aleatorio),
       pastaPrograma_(std::move(pastaPrograma)),
-      som_(som)
+      som_(som),
+      memoria_(memoria)
 {
     montaControles();
     ligaEventos();
@@ -39,6 +40,7 @@ void frmTolvane::ligaEventos()
     imgBotao.onClick = [this](int Index) { imgBotao_Click(Index); };
     picFechar.onClick = [this] { picFechar_Click(); };
     comImagem.onClick = [this] { comImagem_Click(); };
+    comRevisao.onClick = [this] { comRevisao_Click(); };
 }
 
 frmTolvane::~frmTolvane()
@@ -68,6 +70,7 @@ void frmTolvane::Form_Load()
     picBase.Move((ScreenWidth() - picBase.Width()) / 2, (ScreenHeight() - picBase.Height()) / 2);
     picDesempenho.Move((picBase.Width() - picDesempenho.Width()) / 2,
                        (picBase.Height() - picDesempenho.Height()) / 2);
+    comRevisao.Move(picDesempenho.Left() + picDesempenho.Width() + 120, picDesempenho.Top());
     somDesligado = 0;
     acertos = 0;
     erros = 0;

@@ -7,6 +7,7 @@
 //
 // The screen's state is its member variables, read and written directly by
 // its handlers, as every screen of the program does.
+#include "MemoriaExames.h"
 #include "Registro.h"
 #include "platform/Clock.h"
 #include "platform/Database.h"
@@ -20,6 +21,7 @@
 #include "platform/forms/FormHolder.h"
 #include "platform/forms/PictureBox.h"
 #include "sound/CuePlayer.h"
+#include "review/frmRevisao.h"
 #include "viewer/frmImagem.h"
 
 #include <QString>
@@ -30,9 +32,10 @@ class frmTolvane {
 public:
     // The clock drives the four timers; the random generator draws the
     // questions; the program folder holds the question bank; the player
-    // plays the screen's sound cues.
+    // plays the screen's sound cues; the memory, when there is one, keeps
+    // each finished exam for the player's history.
     frmTolvane(platform::Clock& relogio, platform::Random& aleatorio, QString pastaPrograma,
-               sound::CuePlayer& som);
+               sound::CuePlayer& som, exam::MemoriaExames* memoria = nullptr);
     ~frmTolvane();
     frmTolvane(const frmTolvane&) = delete;
     frmTolvane& operator=(const frmTolvane&) = delete;
@@ -70,6 +73,7 @@ public:
     void imgBotao_Click(int Index);
     void picFechar_Click();
     void comImagem_Click();
+    void comRevisao_Click();
 
     // Counts the current question for its subject (right, or wrong/timed out).
     void Registra_Materia(bool acertou);
@@ -95,6 +99,7 @@ public:
     platform::forms::PictureBox picBase{Me};
     platform::forms::PictureBox picDesempenho{picBase};
     platform::forms::CommandButton comImagem{picBase};
+    platform::forms::CommandButton comRevisao{picBase}; // beside the results panel, after the verdict
     platform::forms::Label labPular{picBase};
     platform::forms::Label labAjuda{picBase};
     platform::forms::Label labNome{picBase};
@@ -118,6 +123,8 @@ public:
 
     // The picture viewer, created when comImagem is first pressed.
     platform::forms::FormHolder<::frmImagem> frmImagem{[] { return std::make_unique<::frmImagem>(); }};
+    // The review of the exam's questions, opened from beside the results panel.
+    platform::forms::FormHolder<::frmRevisao> frmRevisao{[this] { return criaRevisao(); }};
 
     // The exam's state.
     std::unique_ptr<platform::Database> bancoDados;
@@ -167,8 +174,11 @@ private:
     void registraQuestao();
     void registraDesfecho(exam::Desfecho desfecho, const QString& escolhida = QString());
     void fechaResumo();
+    void mostraFigura(const QString& nomeArquivo);
+    std::unique_ptr<::frmRevisao> criaRevisao();
 
     platform::Random& aleatorio_;
     QString pastaPrograma_;
     sound::CuePlayer& som_;
+    exam::MemoriaExames* memoria_;
 };

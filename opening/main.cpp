@@ -2,6 +2,7 @@
 #include "assets/Assets.h"
 #include "bank/BancoQuestoes.h"
 #include "exam/frmTolvane.h"
+#include "MemoriaHistorico.h"
 #include "frmAbertura.h"
 #include "platform/Clock.h"
 #include "platform/Display.h"
@@ -46,8 +47,11 @@ int main(int argc, char* argv[])
     platform::RealClock relogio;
     platform::Random aleatorio(relogio);
     sound::SomDoPrograma som(pastaPrograma);
+    history::Historico historico(history::Historico::pastaPadrao());
+    MemoriaHistorico memoria(historico);
 
-    FormHolder<frmTolvane> tolvane([&] { return std::make_unique<frmTolvane>(relogio, aleatorio, pastaPrograma, som); });
+    FormHolder<frmTolvane> tolvane(
+        [&] { return std::make_unique<frmTolvane>(relogio, aleatorio, pastaPrograma, som, &memoria); });
     FormHolder<frmAbertura> abertura([&] {
         return std::make_unique<frmAbertura>(relogio, som, [&]() -> frmTolvane* {
             tolvane().Me.Show();
@@ -56,5 +60,7 @@ int main(int argc, char* argv[])
     });
     abertura().Me.Show();
 
-    return app.exec();
+    const int estado = app.exec();
+    historico.aguarda(3000); // the exam just ended may still be on its way to the file
+    return estado;
 }

@@ -374,3 +374,47 @@ TEST_F(ExameTest, EveryQuestionShownIsRememberedWithItsOutcome)
     const int k = bank::numeroDaMateria(vistas[0].materia);
     EXPECT_EQ(r.porMateria[std::size_t(k - 1)], 2); // 1 right of the 40
 }
+
+// From the bank to the review: each question's rule and explanation travel
+// with it; a bank without them still plays, and the review says there is none.
+TEST_F(ExameTest, TheReviewShowsTheExamWithTheRuleAndTheExplanation)
+{
+    for (const bool comExplicacao : {true, false}) {
+        auto questoes = testbank::exemplos(60);
+        if (comExplicacao)
+            for (std::size_t i = 0; i < questoes.size(); ++i) {
+                questoes[i].fonte = QStringLiteral("RIPEAM-72, Regra %1").arg(i + 1);
+                questoes[i].explicacao = QStringLiteral("Porque a regra %1 manda assim: ação é cedo.").arg(i + 1);
+            }
+        testbank::escreve(banco(), questoes);
+        tela = std::make_unique<frmTolvane>(relogio, aleatorio, pasta.path(), som);
+        tela->Me.Show();
+        responde(false);
+        segundos(16);
+        esperaQuestao();
+        clica(tela->imgBotao(3));
+        ASSERT_TRUE(tela->comRevisao.Visible());
+        EXPECT_TRUE(tela->picDesempenho.Visible());
+
+        clica(tela->comRevisao);
+        ASSERT_TRUE(tela->frmRevisao.Loaded());
+        frmRevisao& revisao = *tela->frmRevisao.get();
+        const exam::QuestaoVista& primeira = tela->questoesVistas.front();
+        EXPECT_TRUE(revisao.labPergunta.Caption().contains(primeira.pergunta));
+        if (comExplicacao) {
+            const int n = primeira.pergunta.section(QLatin1Char(' '), 1, 1).remove(QLatin1Char('?')).toInt();
+            EXPECT_EQ(primeira.fonte, QStringLiteral("RIPEAM-72, Regra %1").arg(n));
+            EXPECT_TRUE(revisao.labFonte.Caption().contains(primeira.fonte)) << revisao.labFonte.Caption().toStdString();
+            EXPECT_TRUE(revisao.labExplicacao.Caption().contains(QStringLiteral("ação é cedo")));
+        } else {
+            EXPECT_TRUE(primeira.fonte.isEmpty());
+            EXPECT_TRUE(revisao.labExplicacao.Caption().contains(QStringLiteral("não traz explicação"))
+                        || revisao.labFonte.Caption().contains(QStringLiteral("não traz explicação")));
+        }
+        revisao.Me.Unload();
+        EXPECT_FALSE(tela->frmRevisao.Loaded());
+        EXPECT_TRUE(tela->picDesempenho.Visible()); // back to the results panel
+        QCoreApplication::sendPostedEvents();
+        tela.reset();
+    }
+}
