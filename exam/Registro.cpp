@@ -26,8 +26,15 @@ void frmTolvane::registraQuestao()
     vista.certa = respostaCerta;
     const QString imagem = registros->Field(QStringLiteral("imagem")).value_or(QString());
     vista.imagem = imagem == QStringLiteral("N") ? QString() : imagem;
-    // The rule and the explanation, from the bank's second table when it has one.
-    bank::Le_Explicacao(*bancoDados, vista.numero, vista.fonte, vista.explicacao);
+    // The rule and the explanation, from the bank's second table when it has
+    // one. They serve the review only: failing to read them never stops the exam.
+    try {
+        bank::Le_Explicacao(*bancoDados, vista.numero, vista.fonte, vista.explicacao);
+    } catch (const platform::DatabaseError& erro) {
+        bank::mensagemDaFalha(erro); // to the log
+        vista.fonte.clear();
+        vista.explicacao.clear();
+    }
     questoesVistas.push_back(std::move(vista));
 }
 
