@@ -7,10 +7,12 @@
 
 #include <QString>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -25,7 +27,8 @@ double residentMiB()
     return 0.0;
 }
 
-// The program's player, with every cue played once so each file is loaded.
+// The program's player, with every cue played for a moment, so each file is
+// loaded and each instrument of both tunes has been used.
 struct WarmPlayer {
     double before = residentMiB();
     sound::frmSom som{QStringLiteral(TOLVANE_PROGRAM_DIR)};
@@ -33,8 +36,10 @@ struct WarmPlayer {
 
     WarmPlayer()
     {
-        for (sound::Cue cue : sound::kAllCues)
+        for (sound::Cue cue : sound::kAllCues) {
             som.play(cue);
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        }
         som.stop();
         after = residentMiB();
     }
@@ -67,6 +72,18 @@ void BM_CueMidi(benchmark::State& state)
 }
 BENCHMARK(BM_CueMidi)->Unit(benchmark::kMicrosecond);
 
+// The opening's tune, then the quiz's, then back: each switch reads the
+// other file into the one synthesiser.
+void BM_CueMidiSwitch(benchmark::State& state)
+{
+    for (auto _ : state) {
+        warm().som.Abertura_Iniciar();
+        warm().som.Jogo_Iniciar();
+    }
+    reportMemory(state);
+}
+BENCHMARK(BM_CueMidiSwitch)->Unit(benchmark::kMicrosecond);
+
 // The pattern of an answer: click, then the verdict, then the music again.
 void BM_AnswerSequence(benchmark::State& state)
 {
@@ -79,8 +96,8 @@ void BM_AnswerSequence(benchmark::State& state)
 }
 BENCHMARK(BM_AnswerSequence)->Unit(benchmark::kMicrosecond);
 
-// The one-time cost at the first cue of a run: creating the player, which
-// loads all eight files (both MIDI files through the synthesiser).
+// The one-time cost after the first paint: creating the player, which opens
+// the device and decodes the six short effects.
 void BM_PlayerStartUp(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -92,6 +109,21 @@ void BM_PlayerStartUp(benchmark::State& state)
     }
 }
 BENCHMARK(BM_PlayerStartUp)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The one-time cost of the first tune: the synthesiser and the soundfont.
+void BM_FirstTune(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto fresh = std::make_unique<sound::frmSom>(QStringLiteral(TOLVANE_PROGRAM_DIR));
+        state.ResumeTiming();
+        fresh->Abertura_Iniciar();
+        state.PauseTiming();
+        fresh.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstTune)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
 

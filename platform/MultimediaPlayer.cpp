@@ -2,12 +2,15 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fluidsynth.h>
 
+#include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
 #include <map>
 #include <mutex>
-#include <thread>
+#include <vector>
 
 namespace platform {
 
@@ -19,6 +22,7 @@ constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 constexpr int kSampleRate = 44100;
 constexpr int kChannels = 2;
 constexpr int kChunkSamples = 1024;   // about 23 ms of latency
+constexpr int kChannel = 0;           // the mixer channel of the short sounds
 
 // SDL2_mixer chooses the decoder from the extension, and so does the player.
 bool isMidi(const QString& path)
@@ -29,25 +33,25 @@ bool isMidi(const QString& path)
 
 } // namespace
 
-// Short sounds are decoded on the calling thread and kept. A MIDI file gets a
-// synthesiser of its own, with the whole soundfont, and takes tens of
-// milliseconds to load: only one is kept, and it is loaded on a thread of
-// its own, so a cue never holds up the caller. Everything the loader and the
-// caller share is guarded by `lock`.
+// Short sounds are decoded by the mixer once and kept. MIDI goes to one
+// software synthesiser, made with the first tune and kept for the life of the
+// player: it holds the soundfont, loading from it only the instruments the
+// tunes use. The mixer pulls the synthesiser's output from its own thread, so
+// everything that thread reads is guarded by `midiLock`.
 struct MultimediaPlayer::Engine {
     bool sdlStarted = false;
     bool deviceOpen = false;
-    std::map<QString, Mix_Music*> sounds;   // every short sound decoded so far
+    int outputRate = kSampleRate;
+    int outputChannels = kChannels;
+    std::map<QString, Mix_Chunk*> sounds;   // every short sound decoded so far
+    Mix_Chunk* openSound = nullptr;
 
-    std::mutex lock;
-    QString midiPath;              // the one MIDI file loaded, or being loaded
-    Mix_Music* midi = nullptr;
-    bool midiLoading = false;
-    std::thread loader;
-
-    QString openPath;              // the file "open" selected
-    Mix_Music* open = nullptr;     // its decoded form, once ready
-    bool playWhenLoaded = false;   // "play" came while the file was loading
+    std::mutex midiLock;
+    fluid_settings_t* settings = nullptr;
+    fluid_synth_t* synth = nullptr;
+    bool synthFailed = false;
+    fluid_player_t* tune = nullptr;          // the tune "open" selected
+    std::vector<std::int16_t> right;         // scratch for a one-channel device
 
     Engine()
     {
@@ -57,73 +61,109 @@ struct MultimediaPlayer::Engine {
         sdlStarted = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
         if (!sdlStarted)
             return;
-        Mix_Init(MIX_INIT_MID);
-        Mix_SetSoundFonts(kSoundFont);
         // Without a device SDL starts but the open fails; every later load
         // would fail too, so the player stays silent from here on.
         deviceOpen = Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, kChannels, kChunkSamples) == 0;
+        if (!deviceOpen)
+            return;
+        Uint16 format = 0;
+        Mix_QuerySpec(&outputRate, &format, &outputChannels);
+        Mix_HookMusic(&Engine::render, this);
     }
 
     ~Engine()
     {
-        if (loader.joinable())
-            loader.join();
         if (deviceOpen) {
-            Mix_HaltMusic();
-            for (auto& [path, music] : sounds)
-                Mix_FreeMusic(music);
-            if (midi)
-                Mix_FreeMusic(midi);
+            Mix_HaltChannel(-1);
+            Mix_HookMusic(nullptr, nullptr);   // waits for the mixer to leave render()
+            for (auto& [path, chunk] : sounds)
+                Mix_FreeChunk(chunk);
             Mix_CloseAudio();
         }
+        if (tune)
+            delete_fluid_player(tune);
+        if (synth)
+            delete_fluid_synth(synth);
+        if (settings)
+            delete_fluid_settings(settings);
         if (sdlStarted)
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
 
-    Mix_Music* sound(const QString& path)
+    Mix_Chunk* sound(const QString& path)
     {
         if (auto found = sounds.find(path); found != sounds.end())
             return found->second;
-        Mix_Music* fresh = Mix_LoadMUS(path.toLocal8Bit().constData());
+        Mix_Chunk* fresh = Mix_LoadWAV(path.toLocal8Bit().constData());
         if (fresh)
             sounds.emplace(path, fresh);
         return fresh;
     }
 
-    // Called with `lock` held, and with no music playing.
-    void startMidiLoad(std::unique_lock<std::mutex>& held, const QString& path)
+    // Made once, with the first tune. Called with `midiLock` held.
+    bool makeSynth()
     {
-        if (loader.joinable()) {
-            // Another file is still loading: it is finished first (rare: two
-            // different tunes asked for within a few milliseconds).
-            held.unlock();
-            loader.join();
-            held.lock();
-            if (midiPath == path && !midiLoading) {
-                open = midi;
-                return;
-            }
+        if (synth || synthFailed)
+            return synth != nullptr;
+        settings = new_fluid_settings();
+        fluid_settings_setnum(settings, "synth.sample-rate", outputRate);
+        // The samples of an instrument are read when a tune first selects it.
+        fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
+        // No reverberation or chorus: their tails would outlive a cue that
+        // cuts the tune off, and they cost most of the synthesiser's time.
+        fluid_settings_setint(settings, "synth.reverb.active", 0);
+        fluid_settings_setint(settings, "synth.chorus.active", 0);
+        // The program's tunes sound a dozen notes at most; each voice costs memory.
+        fluid_settings_setint(settings, "synth.polyphony", 64);
+        synth = settings ? new_fluid_synth(settings) : nullptr;
+        if (!synth || fluid_synth_sfload(synth, kSoundFont, 1) == FLUID_FAILED) {
+            if (synth)
+                delete_fluid_synth(synth);
+            synth = nullptr;
+            synthFailed = true;
         }
-        Mix_Music* previous = midi;
-        midi = nullptr;
-        midiPath = path;
-        midiLoading = true;
-        loader = std::thread([this, path, previous] {
-            // The tune before is not playing: the caller stopped it before
-            // opening another file, and nothing can start it any more.
-            if (previous)
-                Mix_FreeMusic(previous);
-            Mix_Music* fresh = Mix_LoadMUS(path.toLocal8Bit().constData());
-            const std::lock_guard<std::mutex> guard(lock);
-            midi = fresh;
-            midiLoading = false;
-            if (openPath == path) {
-                open = fresh;
-                if (open && playWhenLoaded)
-                    Mix_PlayMusic(open, 0);
-                playWhenLoaded = false;
-            }
-        });
+        return synth != nullptr;
+    }
+
+    // Called with `midiLock` held: the synthesiser falls silent at once.
+    void stopTune()
+    {
+        if (tune) {
+            fluid_player_stop(tune);
+            delete_fluid_player(tune);
+            tune = nullptr;
+        }
+        if (synth) {
+            // Off at once, without release; the next tune resets the
+            // controllers itself when it starts.
+            const int channels = fluid_synth_count_midi_channels(synth);
+            for (int channel = 0; channel < channels; ++channel)
+                fluid_synth_all_sounds_off(synth, channel);
+        }
+    }
+
+    // The mixer's thread asks for the next stretch of the tune.
+    static void render(void* self, Uint8* stream, int bytes)
+    {
+        auto& e = *static_cast<Engine*>(self);
+        std::memset(stream, 0, std::size_t(bytes));
+        const std::lock_guard<std::mutex> guard(e.midiLock);
+        // Only an open tune sounds: "close" silences the synthesiser at
+        // once, release tails included. A tune that ended is rendered until
+        // its last notes have died away, then no processor time is spent.
+        if (!e.synth || !e.tune || e.outputChannels < 1)
+            return;
+        if (fluid_player_get_status(e.tune) != FLUID_PLAYER_PLAYING &&
+            fluid_synth_get_active_voice_count(e.synth) == 0)
+            return;
+        auto* samples = reinterpret_cast<std::int16_t*>(stream);
+        const int frames = bytes / int(sizeof(std::int16_t)) / e.outputChannels;
+        if (e.outputChannels >= 2) {
+            fluid_synth_write_s16(e.synth, frames, samples, 0, e.outputChannels, samples, 1, e.outputChannels);
+        } else {
+            e.right.resize(std::size_t(frames));
+            fluid_synth_write_s16(e.synth, frames, samples, 0, 1, e.right.data(), 0, 1);
+        }
     }
 };
 
@@ -144,13 +184,13 @@ void MultimediaPlayer::setCommand(const QString& command)
 
 void MultimediaPlayer::close()
 {
-    if (!engine_->deviceOpen)
+    Engine& e = *engine_;
+    if (!e.deviceOpen)
         return;
-    const std::lock_guard<std::mutex> guard(engine_->lock);
-    Mix_HaltMusic();
-    engine_->open = nullptr;
-    engine_->openPath.clear();
-    engine_->playWhenLoaded = false;
+    Mix_HaltChannel(-1);
+    e.openSound = nullptr;
+    const std::lock_guard<std::mutex> guard(e.midiLock);
+    e.stopTune();
 }
 
 void MultimediaPlayer::open()
@@ -161,20 +201,22 @@ void MultimediaPlayer::open()
     if (!e.deviceOpen || fileName_.isEmpty())
         return;
     if (!isMidi(fileName_)) {
-        Mix_Music* music = e.sound(fileName_);
-        const std::lock_guard<std::mutex> guard(e.lock);
-        e.openPath = fileName_;
-        e.open = music;
+        e.openSound = e.sound(fileName_);
         return;
     }
-    std::unique_lock<std::mutex> held(e.lock);
-    e.openPath = fileName_;
-    if (e.midiPath == fileName_) {
-        if (!e.midiLoading)
-            e.open = e.midi;   // loaded before; still loading: the loader opens it
+    // The file is read here, so the mixer's thread never waits on the disk.
+    QFile file(fileName_);
+    if (!file.open(QIODevice::ReadOnly))
         return;
+    const QByteArray bytes = file.readAll();
+    const std::lock_guard<std::mutex> guard(e.midiLock);
+    if (bytes.isEmpty() || !e.makeSynth())
+        return;
+    e.tune = new_fluid_player(e.synth);
+    if (e.tune && fluid_player_add_mem(e.tune, bytes.constData(), std::size_t(bytes.size())) != FLUID_OK) {
+        delete_fluid_player(e.tune);
+        e.tune = nullptr;
     }
-    e.startMidiLoad(held, fileName_);
 }
 
 void MultimediaPlayer::play()
@@ -182,27 +224,29 @@ void MultimediaPlayer::play()
     Engine& e = *engine_;
     if (!e.deviceOpen)
         return;
-    const std::lock_guard<std::mutex> guard(e.lock);
-    if (e.open)
-        Mix_PlayMusic(e.open, 0);   // 0: once, no repeat
-    else if (e.midiLoading && e.openPath == e.midiPath)
-        e.playWhenLoaded = true;
+    if (e.openSound) {
+        Mix_PlayChannel(kChannel, e.openSound, 0);   // 0: once, no repeat
+        return;
+    }
+    const std::lock_guard<std::mutex> guard(e.midiLock);
+    if (e.tune)
+        fluid_player_play(e.tune);
 }
 
 bool MultimediaPlayer::isPlaying() const
 {
-    return engine_->deviceOpen && Mix_PlayingMusic() != 0;
+    Engine& e = *engine_;
+    if (!e.deviceOpen)
+        return false;
+    if (Mix_Playing(-1) != 0)
+        return true;
+    const std::lock_guard<std::mutex> guard(e.midiLock);
+    return e.tune && fluid_player_get_status(e.tune) == FLUID_PLAYER_PLAYING;
 }
 
 bool MultimediaPlayer::hasDevice() const
 {
     return engine_->deviceOpen;
-}
-
-bool MultimediaPlayer::isLoading() const
-{
-    const std::lock_guard<std::mutex> guard(engine_->lock);
-    return engine_->midiLoading;
 }
 
 } // namespace platform

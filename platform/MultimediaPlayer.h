@@ -8,11 +8,10 @@
 // A missing or damaged file, or a machine without a sound device, gives
 // silence: no command ever reports a failure or throws.
 //
-// Short sounds are decoded once and kept for the life of the player. A MIDI
-// file brings a synthesiser with the whole soundfont (megabytes, and tens of
-// milliseconds to load), so the player keeps one MIDI file at a time and
-// loads it on a thread of its own: "open" and "play" return at once, and the
-// tune starts as soon as it is loaded, unless another command came first.
+// Short sounds are decoded once and kept for the life of the player. MIDI
+// files all play through one software synthesiser, made with the first tune
+// and kept: its soundfont is read once, and only the instruments the tunes
+// use are loaded from it, so a later tune costs no more than reading its file.
 #include <QString>
 
 #include <memory>
@@ -36,8 +35,6 @@ public:
     bool isPlaying() const;
     // False when the audio device could not be opened: every command is then silent.
     bool hasDevice() const;
-    // True while a MIDI file is being loaded; for tests and measurements.
-    bool isLoading() const;
 
 private:
     struct Engine;

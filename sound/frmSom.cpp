@@ -54,9 +54,9 @@ private:
 
 frmSom::frmSom(const QString& folder) : folder_(folder)
 {
-    // The effects are short and cheap to decode (well under a millisecond
-    // each), so they are ready before their first cue; a tune costs a
-    // synthesiser and the soundfont, and is left for its own cue.
+    // The effects are short and cheap to decode, so they are ready before
+    // their first cue; the synthesiser and its soundfont wait for the first
+    // tune, which may never come (sound switched off).
     for (Cue cue : kAllCues) {
         if (!ehEfeitoCurto(cue))
             continue;

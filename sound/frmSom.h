@@ -15,7 +15,7 @@ namespace sound {
 class frmSom final : public CuePlayer {
 public:
     // Plays the files found in `folder`. The short effects are decoded here,
-    // once; a tune is loaded when its cue first plays, one tune at a time.
+    // once; the synthesiser for the tunes is set up with the first tune.
     explicit frmSom(const QString& folder);
 
     void stop() override;
