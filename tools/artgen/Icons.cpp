@@ -58,6 +58,49 @@ QImage paintIcon(int size)
     return icon;
 }
 
+QImage paintSmallIcon()
+{
+    // The boat of paintIcon() placed pixel by pixel: at 16 x 16 the drawing's
+    // half-pixel edges would blur into a smudge.
+    static const char* const rows[16] = {
+        "................",
+        "................",
+        "................",
+        "................",
+        "......KKKKK.....",
+        ".....KWWWBBK....",
+        ".....KWWWBBBK...",
+        "....KWWWWWWWWK.K",
+        ".KKKKKKKKKKKKKKK",
+        ".KRRRRRRRRRRRRK.",
+        "..KWWWWWWWWWWK..",
+        "..KrrrrrrrrrK...",
+        "...KKKKKKKKK....",
+        "~~F~~~~~~~~~~F~~",
+        "~~~~~~~~~~~~~~~~",
+        "................",
+    };
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            QRgb colour = 0;
+            switch (rows[y][x]) {
+            case 'K': colour = qRgb(50, 12, 16); break;     // outline
+            case 'W': colour = qRgb(255, 255, 255); break;  // cabin, stripe
+            case 'B': colour = qRgb(120, 190, 240); break;  // windscreen
+            case 'R': colour = qRgb(232, 62, 54); break;    // hull, lit
+            case 'r': colour = qRgb(176, 20, 24); break;    // hull, shaded
+            case '~': colour = qRgb(40, 120, 214); break;   // water
+            case 'F': colour = qRgb(225, 240, 252); break;  // foam
+            default: continue;
+            }
+            icon.setPixel(x, y, colour);
+        }
+    }
+    return icon;
+}
+
 QImage paintSixteenColourIcon()
 {
     const QImage full = paintIcon(32).convertToFormat(QImage::Format_ARGB32);

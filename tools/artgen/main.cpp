@@ -43,7 +43,8 @@ QList<artgen::NamedPicture> allPictures(const artgen::QuizPictures& quiz)
         pictures.append({QStringLiteral("abertura-%1").arg(i + 1, 2, 10, QLatin1Char('0')), frames[i]});
     // The icon at each size desktops ask for, each painted at its own size
     // rather than scaled from another, so the small ones stay sharp.
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    pictures.append({QStringLiteral("icone-16"), artgen::paintSmallIcon()});
+    for (const int size : {24, 32, 48, 64, 128, 256})
         pictures.append({QStringLiteral("icone-%1").arg(size), artgen::paintIcon(size)});
     return pictures;
 }
