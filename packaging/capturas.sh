@@ -30,9 +30,11 @@ work=$(mktemp -d)
 server=""
 program=""
 cleanup() {
-  [[ -n $program ]] && kill "$program" 2>/dev/null && wait "$program" 2>/dev/null
-  [[ -n $server ]] && kill "$server" 2>/dev/null && wait "$server" 2>/dev/null
+  local status=$?
+  [[ -n $program ]] && kill "$program" 2>/dev/null && { wait "$program" 2>/dev/null || true; }
+  [[ -n $server ]] && kill "$server" 2>/dev/null && { wait "$server" 2>/dev/null || true; }
   rm -rf "$work"
+  exit "$status"
 }
 trap cleanup EXIT
 
@@ -43,8 +45,12 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-# A home of its own, so the pictures show a first run and leave no history.
-HOME=$work XDG_DATA_HOME=$work/data SDL_AUDIODRIVER=dummy "$PROGRAM" >"$work/tolvane.log" 2>&1 &
+# A copy of the program folder, so the question drawn leaves no mark in the
+# real bank when the program is stopped; a home of its own, so the pictures
+# show a first run and add nothing to the player's history.
+folder=$(dirname "$(readlink -f "$(command -v "$PROGRAM")")")
+cp -a "$folder" "$work/programa"
+HOME=$work XDG_DATA_HOME=$work/data SDL_AUDIODRIVER=dummy "$work/programa/tolvane" >"$work/tolvane.log" 2>&1 &
 program=$!
 
 window=""
