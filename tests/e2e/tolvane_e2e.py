@@ -303,11 +303,12 @@ class Programa:
         env = self.tela.env()
         dados = os.path.join(self.registro, "dados-" + self.nome)
         os.makedirs(dados, exist_ok=True)
+        os.makedirs(os.path.join(dados, "runtime"), mode=0o700, exist_ok=True)
         # The player's own files (the history) stay inside the case's folder.
         env.update({"HOME": dados, "XDG_DATA_HOME": os.path.join(dados, "share"),
                     "XDG_CONFIG_HOME": os.path.join(dados, "config"),
                     "XDG_CACHE_HOME": os.path.join(dados, "cache"),
-                    "XDG_RUNTIME_DIR": dados,
+                    "XDG_RUNTIME_DIR": os.path.join(dados, "runtime"),
                     "QT_QPA_PLATFORM": "xcb",
                     "SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": "/dev/null"})
         if self.aceleracao:
@@ -320,20 +321,14 @@ class Programa:
                 del env[chave]
         args = [os.path.join(self.pasta, "tolvane")]
         if self.usuario:
+            for pasta in [dados] + [os.path.join(dados, sub) for sub in ("share", "config", "cache", "runtime")]:
+                os.makedirs(pasta, exist_ok=True)
+                shutil.chown(pasta, self.usuario)
             # libfaketime's shared memory belongs to the first process that
             # loads it: the program's own user, not root's setpriv.
             relogio = [f"{k}={env.pop(k)}" for k in ("LD_PRELOAD", "FAKETIME") if k in env]
-            args = ["env"] + relogio + args
-        if self.usuario:
-            os.chmod(dados, 0o777)
-            for sub in ("share", "config", "cache"):
-                os.makedirs(os.path.join(dados, sub), exist_ok=True)
-                os.chmod(os.path.join(dados, sub), 0o777)
-            os.chmod(dados, 0o700)
-            shutil.chown(dados, self.usuario)
-            for sub in ("share", "config", "cache"):
-                shutil.chown(os.path.join(dados, sub), self.usuario)
-            args = ["setpriv", "--reuid", self.usuario, "--regid", "nogroup", "--clear-groups", "--"] + args
+            args = (["setpriv", "--reuid", self.usuario, "--regid", "nogroup", "--clear-groups", "--", "env"]
+                    + relogio + args)
         self.saida = open(os.path.join(self.registro, self.nome + ".stderr"), "w")
         self.processo = subprocess.Popen(args, env=env, stdout=self.saida, stderr=subprocess.STDOUT,
                                          cwd=self.registro, start_new_session=True)
