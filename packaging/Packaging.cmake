@@ -15,6 +15,12 @@ install(CODE "
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\${bin}/tolvane\")
 ")
 
+# An installation into a scratch prefix, checked as a desktop would see it.
+if(BUILD_TESTING)
+  add_test(NAME Instalacao.PastaLinkIconesEntradaEMetainfo
+           COMMAND ${CMAKE_CURRENT_LIST_DIR}/verifica-instalacao.sh ${CMAKE_BINARY_DIR})
+endif()
+
 # cpack -G DEB
 set(CPACK_PACKAGE_NAME tolvane)
 set(CPACK_PACKAGE_VENDOR "Projeto Tolvane")
