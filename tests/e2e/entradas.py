@@ -62,7 +62,7 @@ class Caso:
         return caixa, texto
 
 
-def banco_ruim(caso, problema, conselho=REINSTALE, preparo=None):
+def banco_ruim(caso, problema, conselho=REINSTALE):
     """The bank cannot be used: the message names the problem, OK ends the run with status 1,
     and the file is left exactly as it was."""
     antes = resumo_hash(caso.banco) if os.path.exists(caso.banco) else None

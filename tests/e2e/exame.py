@@ -14,7 +14,6 @@ is read back with tesseract.
 import argparse
 import os
 import shutil
-import sqlite3
 import sys
 import time
 

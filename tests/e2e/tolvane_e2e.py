@@ -16,7 +16,6 @@ import shutil
 import signal
 import sqlite3
 import subprocess
-import sys
 import tempfile
 import time
 import unicodedata
@@ -35,7 +34,6 @@ BASE_LARGURA, BASE_ALTURA = 800, 520
 RESPOSTA = [(490, 236), (490, 300), (490, 364), (490, 428)]  # centres of a) .. d)
 PULAR = (32, 380)
 AJUDA = (32, 412)
-SOM = (384, 497)
 ENCERRAR = (529, 500)
 SAIR = (615, 500)
 VER_IMAGEM = (60, 20)
@@ -382,9 +380,6 @@ class Programa:
             w = self.tela.caixas(self.pid)
             return w[-1] if w else None
         return espera(achou, prazo, "uma caixa de mensagem aparecer")
-
-    def sem_caixa(self):
-        return not self.tela.caixas(self.pid)
 
     def _vivo_ou_falha(self):
         if not self.vivo():
