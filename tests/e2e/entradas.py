@@ -557,6 +557,7 @@ def main():
     ap.add_argument("--casos", default=",".join(CASOS))
     ap.add_argument("--relatorio")
     ap.add_argument("--guardar", help="keep every case's folder here (screenshots, logs)")
+    ap.add_argument("--prazo", type=int, default=170, help="seconds for all the cases together")
     args = ap.parse_args()
 
     falta = t.faltando()
@@ -567,6 +568,7 @@ def main():
         print(f"Pulado: {args.programa} não tem o programa compilado com o banco.")
         return t.SKIP
 
+    t.prazo_geral(args.prazo)
     nomes = [n for n in args.casos.split(",") if n]
     resultados = []
     inicio_geral = time.monotonic()
@@ -575,6 +577,7 @@ def main():
             descricao, funcao = CASOS[nome]
             caso = Caso(tela, args.programa, raiz, nome)
             inicio = time.monotonic()
+            parar = False
             try:
                 funcao(caso)
                 ok = True
@@ -582,6 +585,7 @@ def main():
             except Exception as e:  # a failed case must not stop the others
                 ok = False
                 erro = str(e) if isinstance(e, t.Falha) else traceback.format_exc()
+                parar = isinstance(e, t.PrazoGeral)
             duracao = time.monotonic() - inicio
             resultados.append((nome, descricao, ok, caso, erro, duracao))
             t.registra(f"[{'ok' if ok else 'FALHOU'}] {nome} ({duracao:.1f} s): {descricao}")
@@ -589,6 +593,8 @@ def main():
             t.registra(f"      estado de saída: {caso.estado}; marcas após fechar: {caso.marcas}")
             if erro:
                 t.registra("      " + erro.replace("\n", "\n      "))
+            if parar:
+                break
         if args.guardar:
             shutil.copytree(raiz, args.guardar, dirs_exist_ok=True)
     t.registra(f"{sum(r[2] for r in resultados)}/{len(resultados)} casos ok em "

@@ -47,6 +47,19 @@ class Falha(Exception):
     """A case did not behave as it should; the text says what was seen."""
 
 
+class PrazoGeral(Falha):
+    """The whole run is out of time: no further case may start."""
+
+
+def prazo_geral(segundos):
+    """Ends the whole run with a Falha after segundos, before CTest's own
+    time limit would kill it and leave the virtual screen behind."""
+    def estoura(*_):
+        raise PrazoGeral(f"o teste passou do prazo geral de {segundos} s")
+    signal.signal(signal.SIGALRM, estoura)
+    signal.alarm(segundos)
+
+
 def registra(*partes):
     print(*partes, flush=True)
 
