@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -51,7 +52,9 @@ struct MultimediaPlayer::Engine {
     fluid_synth_t* synth = nullptr;
     bool synthFailed = false;
     fluid_player_t* tune = nullptr;          // the tune "open" selected
-    std::vector<std::int16_t> right;         // scratch for a one-channel device
+    int synthRate = kSampleRate;             // the output's rate, or half of it
+    std::vector<std::int16_t> synthesised;   // one stretch at the synthesiser's rate, left and right
+    std::int16_t previous[2] = {0, 0};       // the last frame of the stretch before
 
     Engine()
     {
@@ -105,8 +108,12 @@ struct MultimediaPlayer::Engine {
     {
         if (synth || synthFailed)
             return synth != nullptr;
+        // Tunes are synthesised at half the output's rate and doubled on the
+        // way out: the tunes' instruments have little above 11 kHz, and the
+        // synthesiser, which sounds whenever the player thinks, costs half.
+        synthRate = outputRate >= 2 * 22050 && outputRate % 2 == 0 ? outputRate / 2 : outputRate;
         settings = new_fluid_settings();
-        fluid_settings_setnum(settings, "synth.sample-rate", outputRate);
+        fluid_settings_setnum(settings, "synth.sample-rate", synthRate);
         // The samples of an instrument are read when a tune first selects it.
         fluid_settings_setint(settings, "synth.dynamic-sample-loading", 1);
         // No reverberation or chorus: their tails would outlive a cue that
@@ -121,8 +128,10 @@ struct MultimediaPlayer::Engine {
                 delete_fluid_synth(synth);
             synth = nullptr;
             synthFailed = true;
+            return false;
         }
-        return synth != nullptr;
+        fluid_synth_set_interp_method(synth, -1, FLUID_INTERP_LINEAR);
+        return true;
     }
 
     // Called with `midiLock` held: the synthesiser falls silent at once.
@@ -140,6 +149,7 @@ struct MultimediaPlayer::Engine {
             for (int channel = 0; channel < channels; ++channel)
                 fluid_synth_all_sounds_off(synth, channel);
         }
+        previous[0] = previous[1] = 0;
     }
 
     // The mixer's thread asks for the next stretch of the tune.
@@ -158,12 +168,24 @@ struct MultimediaPlayer::Engine {
             return;
         auto* samples = reinterpret_cast<std::int16_t*>(stream);
         const int frames = bytes / int(sizeof(std::int16_t)) / e.outputChannels;
-        if (e.outputChannels >= 2) {
-            fluid_synth_write_s16(e.synth, frames, samples, 0, e.outputChannels, samples, 1, e.outputChannels);
-        } else {
-            e.right.resize(std::size_t(frames));
-            fluid_synth_write_s16(e.synth, frames, samples, 0, 1, e.right.data(), 0, 1);
+        const int factor = e.outputRate / e.synthRate;   // 1 or 2
+        const int made = (frames + factor - 1) / factor;
+        e.synthesised.resize(std::size_t(made) * 2);
+        std::int16_t* in = e.synthesised.data();
+        fluid_synth_write_s16(e.synth, made, in, 0, 2, in, 1, 2);
+        const int kept = std::min(e.outputChannels, 2);
+        for (int frame = 0; frame < frames; ++frame) {
+            const std::int16_t* now = in + 2 * (frame / factor);
+            for (int side = 0; side < kept; ++side) {
+                // At twice the rate, every other frame lies halfway between two.
+                const bool between = factor == 2 && frame % 2 == 0;
+                const std::int16_t before = frame >= 2 ? now[side - 2] : e.previous[side];
+                samples[frame * e.outputChannels + side] =
+                    between ? std::int16_t((int(before) + int(now[side])) / 2) : now[side];
+            }
         }
+        e.previous[0] = in[2 * made - 2];
+        e.previous[1] = in[2 * made - 1];
     }
 };
 
