@@ -3,6 +3,7 @@
 #include "HandPointer.h"
 
 #include <QFont>
+#include <QGuiApplication>
 
 // A static library's resources must be registered by hand; the macro has to
 // be used outside any namespace.
@@ -25,7 +26,21 @@ void inicializa()
 
 QPixmap imagem(const QString& nome)
 {
-    return QPixmap(QStringLiteral(":/imagens/") + nome);
+    // On a screen scaled up, the copy painted at twice the size stays sharp.
+    const QString caminho = QStringLiteral(":/imagens/") + nome;
+    if (qApp && qApp->devicePixelRatio() > 1.0 && caminho.endsWith(QLatin1String(".png"))) {
+        QPixmap dobro(caminho.chopped(4) + QStringLiteral("@2x.png"));
+        if (!dobro.isNull()) {
+            dobro.setDevicePixelRatio(2.0);
+            return dobro;
+        }
+    }
+    return QPixmap(caminho);
+}
+
+QPixmap quadroDaAbertura(int numero)
+{
+    return imagem(QStringLiteral("abertura-%1.png").arg(numero, 2, 10, QLatin1Char('0')));
 }
 
 QString quadroAbertura(int numero)

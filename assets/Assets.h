@@ -15,7 +15,12 @@ namespace assets {
 void inicializa();
 
 // The embedded picture ":/imagens/<nome>"; an empty picture if it is missing.
+// When the program is scaled up (a device pixel ratio above 1), the copy
+// painted at twice the size, which keeps the picture sharp.
 QPixmap imagem(const QString& nome);
+
+// Opening frame 1..12.
+QPixmap quadroDaAbertura(int numero);
 
 // The resource path of opening frame 1..12 (":/imagens/abertura-01.png" ...).
 QString quadroAbertura(int numero);

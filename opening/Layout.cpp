@@ -44,7 +44,7 @@ void frmAbertura::montaControles()
     for (int quadro = 1; quadro <= 12; ++quadro) {
         PictureBox& holder = picAnima.Load(quadro, Me);
         holder.Move(240 + ((quadro - 1) / 3) * 600, 4200 + ((quadro - 1) % 3) * 600, 495, 495);
-        holder.setPicture(LoadPicture(assets::quadroAbertura(quadro)));
+        holder.setPicture(assets::quadroDaAbertura(quadro));
     }
     for (const auto& [indice, holder] : picAnima) {
         holder->setBorderStyle(Border::none);

@@ -64,7 +64,20 @@ TEST(Pictures, EveryPictureHasItsExactSize)
         EXPECT_EQ(picture.size(), QSize(588, 182)) << frame;
     }
     EXPECT_EQ(assets::quadroAbertura(7), QStringLiteral(":/imagens/abertura-07.png"));
-    EXPECT_EQ(QDir(QStringLiteral(":/imagens")).entryList().size(), std::size(everyPicture) + 12);
+
+    // The screens' pictures (not the pointer or the icon) have a twin painted
+    // at twice the size, for large screens, and nothing else is embedded.
+    int gemeas = 0;
+    for (const QString& nome : QDir(QStringLiteral(":/imagens")).entryList()) {
+        if (!nome.endsWith(QLatin1String("@2x.png")))
+            continue;
+        ++gemeas;
+        const QImage simples = loadPicture(QString(nome).replace(QLatin1String("@2x"), QString()));
+        ASSERT_FALSE(simples.isNull()) << nome.toStdString();
+        EXPECT_EQ(loadPicture(nome).size(), simples.size() * 2) << nome.toStdString();
+    }
+    EXPECT_EQ(gemeas, int(std::size(everyPicture)) + 12 - 3); // all but mao, icone and icone-256
+    EXPECT_EQ(QDir(QStringLiteral(":/imagens")).entryList().size(), std::size(everyPicture) + 12 + gemeas);
 }
 
 // Fields the screens' own colours must continue seamlessly.

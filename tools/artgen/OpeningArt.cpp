@@ -1,5 +1,7 @@
 #include "OpeningArt.h"
 
+#include "Escala.h"
+
 #include "Mascot.h"
 #include "Palette.h"
 #include "Shapes.h"
@@ -75,7 +77,7 @@ QImage paintFrame(const QImage& scenery, const HopPose& pose)
 
 QList<QImage> paintOpeningFrames()
 {
-    QImage scenery(frameSize, QImage::Format_RGB32);
+    QImage scenery = novaImagem(frameSize, QImage::Format_RGB32);
     scenery.fill(palette::openingField);
     {
         QPainter painter(&scenery);

@@ -2,6 +2,7 @@
 
 #include "Mascot.h"
 #include "Palette.h"
+#include "Escala.h"
 #include "QuizLayout.h"
 #include "Shapes.h"
 #include "Symbols.h"
@@ -129,7 +130,7 @@ void paintBottomRow(QPainter& painter)
 // Everything of the background except the resting mascot's star.
 QImage paintScenery()
 {
-    QImage canvas(canvasSize, QImage::Format_RGB32);
+    QImage canvas = novaImagem(canvasSize, QImage::Format_RGB32);
     canvas.fill(palette::quizField);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -155,7 +156,7 @@ QImage withMascot(const QImage& scenery, Face face)
 
 QImage paintBalloon(const QImage& canvas)
 {
-    QImage patch = canvas.copy(balloonSpot);
+    QImage patch = recorte(canvas, balloonSpot);
     QPainter painter(&patch);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(-balloonSpot.topLeft());
@@ -181,18 +182,18 @@ QImage paintBalloon(const QImage& canvas)
 
 QImage paintLitKnob()
 {
-    QImage knob(skipKnob.size(), QImage::Format_ARGB32);
+    QImage knob = novaImagem(skipKnob.size(), QImage::Format_ARGB32);
     knob.fill(Qt::transparent);
     QPainter painter(&knob);
     painter.setRenderHint(QPainter::Antialiasing);
     // A little larger than the painted knob, so none of its rim shows around it.
-    paintKnob(painter, QRectF(knob.rect()).center(), 11.5, true);
+    paintKnob(painter, QRectF(QPointF(0, 0), QSizeF(skipKnob.size())).center(), 11.5, true);
     return knob;
 }
 
 QImage paintCloseMark()
 {
-    QImage mark(closeMarkSize, QImage::Format_RGB32);
+    QImage mark = novaImagem(closeMarkSize, QImage::Format_RGB32);
     mark.fill(palette::resultsPanel);
     QPainter painter(&mark);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -202,7 +203,7 @@ QImage paintCloseMark()
 
 QImage paintSoundOff(const QImage& canvas)
 {
-    QImage patch = canvas.copy(QRect(soundSpot.topLeft(), soundPictureSize));
+    QImage patch = recorte(canvas, QRect(soundSpot.topLeft(), soundPictureSize));
     QPainter painter(&patch);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate(-soundSpot.topLeft());
@@ -218,16 +219,16 @@ QuizPictures paintQuizPictures()
     const QImage canvas = withMascot(scenery, Face::Smile);
 
     QuizPictures pictures;
-    pictures.background = canvas.copy(QRect(QPoint(0, 0), backgroundSize));
-    pictures.getReady = withMascot(scenery, Face::Surprised).copy(mascotSpot);
-    pictures.rightAnswer = withMascot(scenery, Face::BigSmile).copy(mascotSpot);
-    pictures.wrongAnswer = withMascot(scenery, Face::Frown).copy(mascotSpot);
-    pictures.soundOn = canvas.copy(QRect(soundSpot.topLeft(), soundPictureSize));
+    pictures.background = recorte(canvas, QRect(QPoint(0, 0), backgroundSize));
+    pictures.getReady = recorte(withMascot(scenery, Face::Surprised), mascotSpot);
+    pictures.rightAnswer = recorte(withMascot(scenery, Face::BigSmile), mascotSpot);
+    pictures.wrongAnswer = recorte(withMascot(scenery, Face::Frown), mascotSpot);
+    pictures.soundOn = recorte(canvas, QRect(soundSpot.topLeft(), soundPictureSize));
     pictures.soundOff = paintSoundOff(canvas);
     pictures.balloon = paintBalloon(canvas);
     pictures.litKnob = paintLitKnob();
     pictures.closeMark = paintCloseMark();
-    pictures.resultsPanel = QImage(resultsPanelSize, QImage::Format_RGB32);
+    pictures.resultsPanel = novaImagem(resultsPanelSize, QImage::Format_RGB32);
     pictures.resultsPanel.fill(palette::resultsPanel);
     return pictures;
 }

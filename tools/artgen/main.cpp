@@ -1,6 +1,7 @@
 // Paints every picture of the two screens, the hand pointer and the icon, and
 // a review sheet that shows them all. Run by the build:
 //   artgen <picture-folder> <review-sheet.png> <regular-font> <bold-font>
+#include "Escala.h"
 #include "Icons.h"
 #include "Lettering.h"
 #include "OpeningArt.h"
@@ -76,5 +77,19 @@ int main(int argc, char* argv[])
         if (!save(picture.image, folder.filePath(picture.name + QStringLiteral(".png"))))
             return 1;
     }
-    return save(artgen::paintReviewSheet(pictures, quiz), args[2]) ? 0 : 1;
+    if (!save(artgen::paintReviewSheet(pictures, quiz), args[2]))
+        return 1;
+
+    // The screens' pictures again at twice the size, "<name>@2x.png", for a
+    // program scaled up on a large screen; the pointer and the icons have
+    // sizes of their own.
+    artgen::setEscala(2);
+    const artgen::QuizPictures quizDouble = artgen::paintQuizPictures();
+    for (const artgen::NamedPicture& picture : allPictures(quizDouble)) {
+        if (picture.name == QLatin1String("mao") || picture.name.startsWith(QLatin1String("icone")))
+            continue;
+        if (!save(picture.image, folder.filePath(picture.name + QStringLiteral("@2x.png"))))
+            return 1;
+    }
+    return 0;
 }
