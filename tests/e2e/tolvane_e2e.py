@@ -25,7 +25,7 @@ SKIP = 77
 
 LARGURA_TELA, ALTURA_TELA = 800, 600
 FAKETIME_LIB = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
-FERRAMENTAS = ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "import", "convert", "tesseract", "xclip", "sqlite3"]
+FERRAMENTAS = ["Xvfb", "openbox", "xdotool", "xprop", "xwininfo", "xdpyinfo", "import", "convert", "tesseract", "xclip", "sqlite3"]
 # Displays kept for these tests; other suites of the project use others.
 DISPLAYS = range(91, 97)
 
@@ -164,12 +164,16 @@ class Tela:
             break
         if not self.xvfb:
             raise Falha("nenhum display livre entre :91 e :96")
-        wmlog = open(os.path.join(self.pasta, "openbox.log"), "w")
-        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env(), stdout=wmlog,
-                                   stderr=subprocess.STDOUT, start_new_session=True)
-        espera(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in
-               roda(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env()).stdout,
-               10, "o openbox assumir a tela", passo=0.1)
+        try:
+            wmlog = open(os.path.join(self.pasta, "openbox.log"), "w")
+            self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env(), stdout=wmlog,
+                                       stderr=subprocess.STDOUT, start_new_session=True)
+            espera(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in
+                   roda(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env()).stdout,
+                   10, "o openbox assumir a tela", passo=0.1)
+        except BaseException:
+            self.__exit__()
+            raise
         return self
 
     def __exit__(self, *erro):
