@@ -254,6 +254,33 @@ TEST_F(Builder, WarnsOfTheRightAnswerThatStandsOutWithFileAndLine)
               "1-teste.txt:22: aviso: a resposta certa é a única sem palavra absoluta (somente, sempre, nunca, todos...)");
 }
 
+// Three wrong answers that begin with one word give away a right one that
+// begins with another, whatever their case, accents and punctuation; an
+// article of the same kind ("A proa" against "O leme") is the same form, and
+// one wrong answer of another form is no cue.
+TEST_F(Builder, WarnsOfTheRightAnswerThatAloneBreaksTheOthersForm)
+{
+    const QString fonte = comMateria(
+        questaoCom(QStringLiteral("Q1?"), QStringLiteral("Todas as pessoas a bordo.|Só os tripulantes contratados."
+                                                         "|SO os passageiros.|\"só\" os amadores.")) + // line 4
+        questaoCom(QStringLiteral("Q2?"), QStringLiteral("Não dar nada pela boca.|Dar água.|Dar café."
+                                                         "|Servir chá quente com açúcar.")) +
+        questaoCom(QStringLiteral("Q3?"), QStringLiteral("A proa não se move.|O barco gira no mesmo lugar."
+                                                         "|O leme vibra.|O hélice cavita.")) +
+        questaoCom(QStringLiteral("Q4?"), QStringLiteral("Pelos Avisos aos Navegantes.|Pela marina.|Pela Capitania."
+                                                         "|Pelas prefeituras ribeirinhas do trecho.")) +
+        questaoCom(QStringLiteral("Q5?"), QStringLiteral("Os restos de um naufrágio.|Uma boia que saiu de posição."
+                                                         "|Um casco em obra.|Uma pedra."))); // line 40
+    const auto r = leFontes({arquivo(QStringLiteral("1-teste.txt"), fonte)}, figuras);
+    ASSERT_TRUE(r.erros.empty()) << r.erros.front().texto().toStdString();
+    QStringList textos;
+    for (const auto& aviso : avisos(r.questoes))
+        textos << aviso.texto();
+    EXPECT_EQ(textos.join(QLatin1Char('\n')).toStdString(),
+              "1-teste.txt:4: aviso: a resposta certa é a única que não começa como as outras (\"Só ...\")\n"
+              "1-teste.txt:40: aviso: a resposta certa é a única que não começa como as outras (\"Uma ...\")");
+}
+
 // The summary flags a subject where the longest option is right far more, or
 // far less, often than chance gives.
 TEST(Summary, FlagsASubjectWhoseLongestAnswerShareIsOutsideChance)

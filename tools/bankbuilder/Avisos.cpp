@@ -1,5 +1,6 @@
 #include "Avisos.h"
 
+#include <QHash>
 #include <QSet>
 
 namespace construtor {
@@ -29,6 +30,37 @@ bool temPalavraAbsoluta(const QString& texto)
     return false;
 }
 
+// The first word of an answer as textoNormalizado gives it, with the articles
+// and their contractions folded to one word per kind: "a", "o", "as" and "os"
+// are all "o"; "uma", "uns", "umas" are "um"; and so on for "do", "no" and
+// "pelo". "Os perigos" and "A velocidade" then begin alike.
+QString primeiraPalavra(const QString& texto)
+{
+    static const QHash<QString, QString> artigos = [] {
+        QHash<QString, QString> tabela;
+        const QStringList grupos = {QStringLiteral("o a os as"), QStringLiteral("um uma uns umas"),
+                                    QStringLiteral("do da dos das"), QStringLiteral("no na nos nas"),
+                                    QStringLiteral("pelo pela pelos pelas")};
+        for (const QString& grupo : grupos) {
+            const QStringList formas = grupo.split(QLatin1Char(' '));
+            for (const QString& forma : formas)
+                tabela.insert(forma, formas.front());
+        }
+        return tabela;
+    }();
+    const QString palavra = textoNormalizado(texto).section(QLatin1Char(' '), 0, 0);
+    return artigos.value(palavra, palavra);
+}
+
+// The answer's first word as written, for the warning: "Só", "Dar".
+QString primeiraPalavraEscrita(const QString& texto)
+{
+    QString palavra = texto.trimmed().section(QLatin1Char(' '), 0, 0);
+    while (!palavra.isEmpty() && !palavra.back().isLetterOrNumber())
+        palavra.chop(1);
+    return palavra;
+}
+
 } // namespace
 
 bool certaUnicaMaisLonga(const QuestaoFonte& questao)
@@ -49,6 +81,16 @@ bool certaUnicaSemPalavraAbsoluta(const QuestaoFonte& questao)
     return true;
 }
 
+bool certaUnicaForaDaForma(const QuestaoFonte& questao)
+{
+    const int certa = indiceCerta(questao);
+    const QString forma = primeiraPalavra(questao.respostas[certa == 0 ? 1 : 0]);
+    for (int i = 0; i < 4; ++i)
+        if (i != certa && primeiraPalavra(questao.respostas[i]) != forma)
+            return false;
+    return primeiraPalavra(questao.respostas[certa]) != forma;
+}
+
 std::vector<ErroFonte> avisos(const std::vector<QuestaoFonte>& questoes)
 {
     std::vector<ErroFonte> lista;
@@ -59,6 +101,13 @@ std::vector<ErroFonte> avisos(const std::vector<QuestaoFonte>& questoes)
             lista.push_back({q.arquivo, q.linha,
                              QStringLiteral("aviso: a resposta certa é a única sem palavra absoluta "
                                             "(somente, sempre, nunca, todos...)")});
+        if (certaUnicaForaDaForma(q)) {
+            const QString errada = q.respostas[indiceCerta(q) == 0 ? 1 : 0];
+            lista.push_back({q.arquivo, q.linha,
+                             QStringLiteral("aviso: a resposta certa é a única que não começa como as outras "
+                                            "(\"%1 ...\")")
+                                 .arg(primeiraPalavraEscrita(errada))});
+        }
     }
     return lista;
 }

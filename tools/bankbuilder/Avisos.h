@@ -13,7 +13,14 @@ bool certaUnicaMaisLonga(const QuestaoFonte& questao);
 // "sempre", "nunca", "todos"...), while each of the other three has one.
 bool certaUnicaSemPalavraAbsoluta(const QuestaoFonte& questao);
 
-// Both cues, one warning per question and cue, on the question's line.
+// The three wrong answers begin with the same word and the right one with
+// another ("Só os..." three times against "Todas as pessoas...", "Dar..."
+// against "Não dar..."), so the odd one out gives itself away. Case, accents
+// and punctuation do not count, nor do articles and their contractions of one
+// kind ("O barco" and "As boias" begin alike, as do "Pelo" and "Pelas").
+bool certaUnicaForaDaForma(const QuestaoFonte& questao);
+
+// Every cue, one warning per question and cue, on the question's line.
 std::vector<ErroFonte> avisos(const std::vector<QuestaoFonte>& questoes);
 
 } // namespace construtor

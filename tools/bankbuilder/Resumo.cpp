@@ -44,7 +44,7 @@ QStringList figurasSemQuestao(const QString& pastaFiguras, const QStringList& fi
 QString resumo(const std::vector<QuestaoFonte>& questoes)
 {
     struct Contagem {
-        int questoes = 0, comFigura = 0, maisLonga = 0, semAbsoluta = 0;
+        int questoes = 0, comFigura = 0, maisLonga = 0, semAbsoluta = 0, foraDaForma = 0;
     };
     std::map<int, Contagem> porMateria;
     Contagem total;
@@ -55,6 +55,7 @@ QString resumo(const std::vector<QuestaoFonte>& questoes)
             c->comFigura += !q.figura.isEmpty();
             c->maisLonga += certaUnicaMaisLonga(q);
             c->semAbsoluta += certaUnicaSemPalavraAbsoluta(q);
+            c->foraDaForma += certaUnicaForaDaForma(q);
         }
         ++letras[q.certa];
     }
@@ -62,11 +63,13 @@ QString resumo(const std::vector<QuestaoFonte>& questoes)
     // in four; far more teaches "pick the longest", far fewer "never pick it".
     const auto avisos = [](const Contagem& c) {
         const double parte = c.questoes > 0 ? 100.0 * c.maisLonga / c.questoes : 0.0;
-        return QStringLiteral("avisos: %1 certa a única mais longa (%2%)%3, %4 certa a única sem palavra absoluta")
+        return QStringLiteral("avisos: %1 certa a única mais longa (%2%)%3, %4 certa a única sem palavra absoluta, "
+                              "%5 certa a única que não começa como as outras")
             .arg(c.maisLonga)
             .arg(parte, 0, 'f', 1)
             .arg(parte < 15.0 || parte > 35.0 ? QStringLiteral(" FORA DE 15 A 35%") : QString())
-            .arg(c.semAbsoluta);
+            .arg(c.semAbsoluta)
+            .arg(c.foraDaForma);
     };
     QStringList linhas;
     for (const auto& [numero, c] : porMateria)
