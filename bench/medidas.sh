@@ -75,7 +75,7 @@ sleep 3
 echo "questão esperando (30 s):    $(uso "$PROG" 30) % de um núcleo"
 echo "  por thread, nos 20 s seguintes:"
 por_thread "$PROG" 20
-grep VmHWM "/proc/$PROG/status" | awk '{printf "pico de memória até aqui:    %.1f MB\n", $2 / 1024}'
+grep VmHWM "/proc/$PROG/status" | awk '{printf "pico de memória até aqui:    %.1f MiB\n", $2 / 1024}'
 termina
 
 # 2. A whole exam with time ten times as fast: the first answer of every
@@ -84,7 +84,7 @@ termina
 # The answer sits at (258, 255) on the 800 x 600 design, scaled with the window.
 inicia env LD_PRELOAD="$FAKETIME_LIB" FAKETIME="+0 x10"
 sleep 2
-grep VmHWM "/proc/$PROG/status" | awk '{printf "pico na abertura:            %.1f MB\n", $2 / 1024}'
+grep VmHWM "/proc/$PROG/status" | awk '{printf "pico na abertura:            %.1f MiB\n", $2 / 1024}'
 comeca_prova
 eval "$(xdotool getwindowgeometry --shell "$JANELA")"
 X=$((258 * HEIGHT / 600))
@@ -99,5 +99,5 @@ while [ "$(xdotool search --onlyvisible --pid "$PROG" 2>/dev/null | wc -l)" -lt 
     sleep 0.5
 done
 echo "prova inteira:               $(( $(date +%s) - inicio )) s de relógio"
-grep VmHWM "/proc/$PROG/status" | awk '{printf "pico de memória na prova:    %.1f MB\n", $2 / 1024}'
+grep VmHWM "/proc/$PROG/status" | awk '{printf "pico de memória na prova:    %.1f MiB\n", $2 / 1024}'
 termina
