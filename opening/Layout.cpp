@@ -44,7 +44,10 @@ void frmAbertura::montaControles()
     for (int quadro = 1; quadro <= 12; ++quadro) {
         PictureBox& holder = picAnima.Load(quadro, Me);
         holder.Move(240 + ((quadro - 1) / 3) * 600, 4200 + ((quadro - 1) % 3) * 600, 495, 495);
-        holder.setPicture(assets::quadroDaAbertura(quadro));
+        // Frame 1 shows at once; the others are read as the hop first needs
+        // them, so the window appears without waiting for twelve pictures.
+        if (quadro == 1)
+            holder.setPicture(assets::quadroDaAbertura(quadro));
     }
     for (const auto& [indice, holder] : picAnima) {
         holder->setBorderStyle(Border::none);

@@ -1,5 +1,6 @@
 #include "frmAbertura.h"
 
+#include "assets/Assets.h"
 #include "bank/modExterno.h"
 #include "exam/frmTolvane.h"
 #include "platform/Program.h"
@@ -41,7 +42,7 @@ void frmAbertura::tmrAnima_Timer()
     ++passo;
     if (passo < 12) {
         quadroVolta = 12;
-        picFigura.setPicture(picAnima(passo).Picture());
+        picFigura.setPicture(quadro(passo));
         return;
     }
     --quadroVolta;
@@ -49,7 +50,15 @@ void frmAbertura::tmrAnima_Timer()
         passo = 0;
         return;
     }
-    picFigura.setPicture(picAnima(quadroVolta).Picture());
+    picFigura.setPicture(quadro(quadroVolta));
+}
+
+const QPixmap& frmAbertura::quadro(int numero)
+{
+    platform::forms::PictureBox& holder = picAnima(numero);
+    if (holder.Picture().isNull())
+        holder.setPicture(assets::quadroDaAbertura(numero));
+    return holder.Picture();
 }
 
 void frmAbertura::tmrSom_Timer()

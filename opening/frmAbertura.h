@@ -54,6 +54,8 @@ public:
 private:
     void montaControles();
     void Comeca_Exame();
+    // Frame 1..12 of the hop, read into its holder the first time it is needed.
+    const QPixmap& quadro(int numero);
 
     sound::CuePlayer& som_;
     MostraTolvane mostraTolvane_;

@@ -47,8 +47,7 @@ int main(int argc, char* argv[])
     platform::RealClock relogio;
     platform::Random aleatorio(relogio);
     sound::SomDoPrograma som(pastaPrograma);
-    history::Historico historico(history::Historico::pastaPadrao());
-    MemoriaHistorico memoria(historico);
+    MemoriaHistorico memoria(history::Historico::pastaPadrao());
 
     FormHolder<frmTolvane> tolvane(
         [&] { return std::make_unique<frmTolvane>(relogio, aleatorio, pastaPrograma, som, &memoria); });
@@ -61,6 +60,6 @@ int main(int argc, char* argv[])
     abertura().Me.Show();
 
     const int estado = app.exec();
-    historico.aguarda(3000); // the exam just ended may still be on its way to the file
+    memoria.aguarda(3000);
     return estado;
 }
