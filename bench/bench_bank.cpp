@@ -2,6 +2,7 @@
 // 40-question exam, and with every question of a full bank marked. The file
 // lives in the temporary folder (set TMPDIR to measure another disk), so the
 // engine's syncs reach a real file system.
+#include "BancoDeMedida.h"
 #include "EscritorBanco.h"
 #include "bank/BancoQuestoes.h"
 #include "bank/Materias.h"
@@ -15,22 +16,6 @@
 namespace {
 
 constexpr int questoesNoBanco = 470;
-
-std::vector<construtor::RegistroBanco> questoes(int n)
-{
-    std::vector<construtor::RegistroBanco> registros(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        auto& r = registros[std::size_t(i)];
-        r.pergunta = QStringLiteral("Qual é a regra de número %1 para a navegação em águas interiores?").arg(i + 1);
-        r.respA = QStringLiteral("Manter a direita do canal");
-        r.respB = QStringLiteral("Reduzir a velocidade");
-        r.respC = QStringLiteral("Emitir um apito longo");
-        r.respD = QStringLiteral("Nenhuma das anteriores");
-        r.certa = QStringLiteral("ABCD").at(i % 4);
-        r.materia = bank::nomesMaterias()[std::size_t(i % bank::numeroMaterias)];
-    }
-    return registros;
-}
 
 // Marks the first n questions as drawn, in one statement on a connection of its own.
 bool marca(const QString& caminho, int n)
@@ -51,7 +36,7 @@ void BM_ZeraMarcas(benchmark::State& state)
     const int marcadas = int(state.range(0));
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(bank::arquivoBanco);
-    const QString erro = construtor::escreveBanco(caminho, questoes(questoesNoBanco));
+    const QString erro = construtor::escreveBanco(caminho, questoesDeMedida(questoesNoBanco));
     if (!erro.isEmpty()) {
         state.SkipWithError(erro.toStdString().c_str());
         return;

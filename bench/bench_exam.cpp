@@ -1,5 +1,6 @@
 // The quiz screen's costs: building it with all its pictures, and drawing the
 // next question on the shipped bank and on the largest bank the exam allows.
+#include "BancoDeMedida.h"
 #include "EscritorBanco.h"
 #include "assets/Assets.h"
 #include "bank/BancoQuestoes.h"
@@ -24,22 +25,6 @@ struct Ambiente {
     platform::Random aleatorio{relogio, 7};
     sound::testing::CueRecorder som;
 };
-
-std::vector<construtor::RegistroBanco> questoes(int n)
-{
-    std::vector<construtor::RegistroBanco> registros(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        auto& r = registros[std::size_t(i)];
-        r.pergunta = QStringLiteral("Qual é a regra de número %1 para a navegação em águas interiores?").arg(i + 1);
-        r.respA = QStringLiteral("Manter a direita do canal");
-        r.respB = QStringLiteral("Reduzir a velocidade");
-        r.respC = QStringLiteral("Emitir um apito longo");
-        r.respD = QStringLiteral("Nenhuma das anteriores");
-        r.certa = QStringLiteral("ABCD").at(i % 4);
-        r.materia = bank::nomesMaterias()[std::size_t(i % bank::numeroMaterias)];
-    }
-    return registros;
-}
 
 // Draws over and over from the bank in the folder; between draws, off the
 // clock, the drawn mark is cleared so the bank never runs dry.
@@ -97,7 +82,7 @@ BENCHMARK(BM_ProximaQuestao_BancoEntregue)->Unit(benchmark::kMillisecond);
 void BM_ProximaQuestao_32767(benchmark::State& state)
 {
     QTemporaryDir pasta;
-    const QString erro = construtor::escreveBanco(pasta.filePath(QStringLiteral("tolvane.mdb")), questoes(32767));
+    const QString erro = construtor::escreveBanco(pasta.filePath(QStringLiteral("tolvane.mdb")), questoesDeMedida(32767));
     if (!erro.isEmpty()) {
         state.SkipWithError(erro.toStdString().c_str());
         return;
