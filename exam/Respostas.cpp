@@ -103,6 +103,9 @@ void frmTolvane::fechaExame()
     }
     for (int i = 0; i <= 4; ++i)
         imgBotao(i).setEnabled(false);
+    // The lit knob of a skip or help pressed just before goes dark with its timer.
+    for (int i = 0; i <= 1; ++i)
+        imgBotao(i).setPicture(QPixmap());
     comImagem.setEnabled(false);
     // The answer had disabled the whole window; the results panel must take its click.
     Me.setEnabled(true);

@@ -146,6 +146,13 @@ TEST_F(ExameTest, TheStopGivesItsVerdictOverFortyQuestions)
             EXPECT_FALSE(tela->imgBotao(i).Enabled()) << i;
         EXPECT_FALSE(algumTimerLigado());
     }
+
+    // Stopped within a second of a help: the lit knob does not stay lit.
+    comeca();
+    esperaQuestao();
+    clica(tela->imgBotao(1));
+    clica(tela->imgBotao(3));
+    EXPECT_TRUE(tela->imgBotao(1).Picture().isNull());
 }
 
 // Stopped while the correct answer blinks after a time-out, the exam draws no
