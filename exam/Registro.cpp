@@ -5,16 +5,6 @@
 #include "bank/BancoQuestoes.h"
 #include "bank/Materias.h"
 
-namespace {
-
-// A caption written after the prefix that Proxima_Questao puts before it.
-QString semPrefixo(const QString& caption, int tamanhoPrefixo)
-{
-    return caption.mid(tamanhoPrefixo);
-}
-
-} // namespace
-
 void frmTolvane::registraQuestao()
 {
     exam::QuestaoVista vista;
@@ -22,7 +12,7 @@ void frmTolvane::registraQuestao()
     vista.materia = materiaAtual;
     vista.pergunta = textoPergunta;
     for (int i = 0; i <= 3; ++i)
-        vista.respostas[std::size_t(i)] = semPrefixo(labResposta(i).Caption(), 3); // "a) "
+        vista.respostas[std::size_t(i)] = labResposta(i).Caption().mid(3); // after "a) " and the others
     vista.certa = respostaCerta;
     const QString imagem = registros->Field(QStringLiteral("imagem")).value_or(QString());
     vista.imagem = imagem == QStringLiteral("N") ? QString() : imagem;

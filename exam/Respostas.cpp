@@ -8,6 +8,11 @@
 
 using namespace exam::regras;
 
+namespace {
+// The answer labels 0..3 hold answers A..D.
+const QString letras = QStringLiteral("ABCD");
+} // namespace
+
 void frmTolvane::labResposta_Click(int Index)
 {
     // Only the question on screen is answered, once: clicks during the
@@ -23,7 +28,6 @@ void frmTolvane::labResposta_Click(int Index)
     marcaIndiceCerta();
     tmrAnima.setEnabled(true);
 
-    static const QString letras = QStringLiteral("ABCD");
     const bool acertou = Index >= 0 && Index <= 3 && respostaCerta == QString(letras.at(Index));
     if (acertou) {
         tocaSeLigado(&sound::CuePlayer::Certo_Iniciar);
@@ -140,7 +144,6 @@ void frmTolvane::paraComVeredito()
 
 void frmTolvane::marcaIndiceCerta()
 {
-    static const QString letras = QStringLiteral("ABCD");
     if (respostaCerta.size() == 1 && letras.contains(respostaCerta.at(0)))
         indiceCerta = int(letras.indexOf(respostaCerta.at(0)));
 }

@@ -96,12 +96,20 @@ SomDoPrograma::SomDoPrograma(QString pastaPrograma) : pastaPrograma_(std::move(p
 
 SomDoPrograma::~SomDoPrograma() = default;
 
+frmSom& SomDoPrograma::form()
+{
+    if (!form_)
+        form_ = std::make_unique<frmSom>(pastaPrograma_);
+    return *form_;
+}
+
 void SomDoPrograma::acorda()
 {
     acordado_ = true;
-    form_ = std::make_unique<frmSom>(pastaPrograma_);
     if (pendente_)
-        form_->play(*pendente_);
+        form().play(*pendente_);
+    else
+        form();
     pendente_.reset();
 }
 
@@ -111,9 +119,7 @@ void SomDoPrograma::stop()
         pendente_.reset();
         return;
     }
-    if (!form_)
-        form_ = std::make_unique<frmSom>(pastaPrograma_);
-    form_->stop();
+    form().stop();
 }
 
 void SomDoPrograma::play(Cue cue)
@@ -122,9 +128,7 @@ void SomDoPrograma::play(Cue cue)
         pendente_ = cue;
         return;
     }
-    if (!form_)
-        form_ = std::make_unique<frmSom>(pastaPrograma_);
-    form_->play(cue);
+    form().play(cue);
 }
 
 } // namespace sound

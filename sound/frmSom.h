@@ -45,6 +45,7 @@ public:
 
 private:
     void acorda();
+    frmSom& form();
 
     QString pastaPrograma_;
     std::unique_ptr<QObject> vigia_;   // watches for the first paint

@@ -2,7 +2,6 @@
 // whole, and no fault of the file costs an exam its end or the player an
 // earlier history.
 #include "history/Historico.h"
-#include "history/MateriasFracas.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -328,48 +327,4 @@ TEST_F(HistoricoTest, WritingNeverHoldsUpTheExam)
     ASSERT_EQ(exames.size(), 1u);
     EXPECT_EQ(exames[0].resumo.jogador, QStringLiteral("Apressado"));
     EXPECT_EQ(conta(arquivo(), "SELECT count(*) FROM questoes_exame"), 40);
-}
-
-// The two weakest subjects of the newest five exams, counting only exams where a subject had questions.
-TEST(MateriasMaisFracas, LowestAveragesOfTheLastFiveExams)
-{
-    const auto exame = [](std::array<int, 9> p) {
-        ExameGuardado g;
-        g.resumo.porMateria = p;
-        return g;
-    };
-    // Newest first. Subject 1 is perfect (never named); subject 2 averages 40 over two exams;
-    // subject 3 averages 40 over five; subject 4 averages 60; subject 9 would be the weakest
-    // but only in the sixth exam, which is too old to count; the others never had questions.
-    std::vector<ExameGuardado> exames = {
-        exame({100, 40, 40, 60, -1, -1, -1, -1, -1}),
-        exame({100, -1, 40, 60, -1, -1, -1, -1, -1}),
-        exame({100, -1, 40, 60, -1, -1, -1, -1, -1}),
-        exame({100, 40, 40, 60, -1, -1, -1, -1, -1}),
-        exame({100, -1, 40, 60, -1, -1, -1, -1, -1}),
-        exame({100, 0, 0, 0, -1, -1, -1, -1, 0}),
-    };
-    auto fracas = history::materiasMaisFracas(exames);
-    ASSERT_EQ(fracas.size(), 2u);
-    // Equal averages: the one seen in more exams first.
-    EXPECT_EQ(fracas[0].materia, 3);
-    EXPECT_EQ(fracas[0].nome, QStringLiteral("MANOBRA"));
-    EXPECT_DOUBLE_EQ(fracas[0].media, 40.0);
-    EXPECT_EQ(fracas[0].exames, 5);
-    EXPECT_EQ(fracas[1].materia, 2);
-    EXPECT_EQ(fracas[1].exames, 2);
-
-    // A lower score breaks the tie, and averages that are not whole numbers compare exactly.
-    exames[0].resumo.porMateria[3] = 10; // subject 4: (10+60*4)/5 = 50
-    exames[1].resumo.porMateria[4] = 33;
-    exames[2].resumo.porMateria[4] = 34; // subject 5: 33.5
-    fracas = history::materiasMaisFracas(exames);
-    ASSERT_EQ(fracas.size(), 2u);
-    EXPECT_EQ(fracas[0].materia, 5);
-    EXPECT_DOUBLE_EQ(fracas[0].media, 33.5);
-    EXPECT_EQ(fracas[1].materia, 3);
-
-    // Only perfect subjects, or no exams: nothing to name.
-    EXPECT_TRUE(history::materiasMaisFracas({exame({100, -1, -1, -1, -1, -1, -1, -1, -1})}).empty());
-    EXPECT_TRUE(history::materiasMaisFracas({}).empty());
 }
