@@ -14,6 +14,12 @@ namespace assets {
 // the first screen is built; calling it again does no harm.
 void inicializa();
 
+// Starts decoding, on a second thread, the picture the first window shows
+// (its resource path; the copy imagem() would choose), while the program
+// builds its first window; imagem() then takes it as soon as it is ready.
+// Call after inicializa(); the first call counts.
+void antecipa(const QString& caminho);
+
 // The embedded picture ":/imagens/<nome>"; an empty picture if it is missing.
 // When the program is scaled up (a device pixel ratio above 1), the copy
 // painted at twice the size, which keeps the picture sharp.

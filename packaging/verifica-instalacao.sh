@@ -27,7 +27,7 @@ if ! diff <(conteudo "$BUILD/bin") <(conteudo "$pasta") >/dev/null; then
   falha "a pasta instalada difere de $BUILD/bin:"
   diff <(conteudo "$BUILD/bin") <(conteudo "$pasta") >&2 || true
 fi
-for arquivo in tolvane tolvane.mdb abre.wav certo.wav click.wav erro.wav intro.wav panico.wav jogo.mid abre.mid; do
+for arquivo in tolvane libsoundengine.so tolvane.mdb abre.wav certo.wav click.wav erro.wav intro.wav panico.wav jogo.mid abre.mid; do
   [[ -s $pasta/$arquivo ]] || falha "falta $arquivo na pasta do programa"
 done
 compgen -G "$pasta/figura-*.png" >/dev/null || falha "nenhuma figura na pasta do programa"

@@ -12,6 +12,9 @@
 // files all play through one software synthesiser, made with the first tune
 // and kept: its soundfont is read once, and only the instruments the tunes
 // use are loaded from it, so a later tune costs no more than reading its file.
+//
+// The engine behind it is a module in the folder handed to the player
+// (SoundEngine.h), loaded when the player is made: without it, silence.
 #include <QString>
 
 #include <memory>
@@ -20,7 +23,7 @@ namespace platform {
 
 class MultimediaPlayer {
 public:
-    MultimediaPlayer();
+    explicit MultimediaPlayer(const QString& engineFolder);
     ~MultimediaPlayer();
     MultimediaPlayer(const MultimediaPlayer&) = delete;
     MultimediaPlayer& operator=(const MultimediaPlayer&) = delete;
@@ -38,9 +41,6 @@ public:
 
 private:
     struct Engine;
-    void close();
-    void open();
-    void play();
 
     QString fileName_;
     std::unique_ptr<Engine> engine_;

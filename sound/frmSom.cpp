@@ -52,7 +52,7 @@ private:
 
 } // namespace
 
-frmSom::frmSom(const QString& folder) : folder_(folder)
+frmSom::frmSom(const QString& folder) : mmcSom(folder), folder_(folder)
 {
     // The effects are short and cheap to decode, so they are ready before
     // their first cue; the synthesiser and its soundfont wait for the first

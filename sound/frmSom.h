@@ -14,7 +14,8 @@ namespace sound {
 
 class frmSom final : public CuePlayer {
 public:
-    // Plays the files found in `folder`. The short effects are decoded here,
+    // Plays the files found in `folder`, through the sound engine module that
+    // sits there with them (the program folder). The short effects are decoded here,
     // once; the synthesiser for the tunes is set up with the first tune.
     explicit frmSom(const QString& folder);
 

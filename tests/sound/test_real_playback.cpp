@@ -6,6 +6,7 @@
 #include "platform/MultimediaPlayer.h"
 #include "sound/frmSom.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -152,7 +153,7 @@ TEST_F(RealPlayback, UnplayableFilesGiveSilence)
     damagedMid.write("MThd nothing that a sequencer could read");
     damagedMid.close();
 
-    platform::MultimediaPlayer player;
+    platform::MultimediaPlayer player(QStringLiteral(TOLVANE_PROGRAM_DIR));
     const auto cue = [&](const QString& path) {
         player.setCommand(QStringLiteral("close"));
         player.setFileName(path);
@@ -187,4 +188,30 @@ TEST_F(RealPlayback, NoSoundDeviceLeavesEveryCueSilentAndHarmless)
     som.Jogo_Iniciar();
     som.Sem_Som();
     EXPECT_FALSE(som.mmcSom.isPlaying());
+}
+
+// The sound engine is a module beside the program: a folder without it (or
+// with a damaged one) leaves the program silent, and nothing is written.
+TEST_F(RealPlayback, AMissingOrDamagedSoundEngineGivesSilence)
+{
+    const QString saida = dir.filePath(QStringLiteral("saida.raw"));
+    useDiskDriver(saida);
+    const QString semMotor = dir.filePath(QStringLiteral("sem-motor"));
+    const QString motorEstragado = dir.filePath(QStringLiteral("motor-estragado"));
+    ASSERT_TRUE(QDir().mkpath(semMotor) && QDir().mkpath(motorEstragado));
+    QFile estragado(motorEstragado + QStringLiteral("/libsoundengine.so"));
+    ASSERT_TRUE(estragado.open(QIODevice::WriteOnly));
+    estragado.write("\x7f" "ELF but nothing a loader could use");
+    estragado.close();
+
+    for (const QString& pasta : {semMotor, motorEstragado}) {
+        platform::MultimediaPlayer player(pasta);
+        EXPECT_FALSE(player.hasDevice()) << qPrintable(pasta);
+        player.setFileName(programFile("jogo.mid"));
+        player.setCommand(QStringLiteral("open"));
+        player.setCommand(QStringLiteral("play"));
+        EXPECT_FALSE(player.isPlaying());
+        player.setCommand(QStringLiteral("close"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(saida));
 }
