@@ -57,7 +57,7 @@ struct Engine {
     std::map<std::string, Mix_Chunk*> sounds;   // every short sound decoded so far
     Mix_Chunk* openSound = nullptr;
 
-    std::mutex midiLock;
+    mutable std::mutex midiLock;
     fluid_settings_t* settings = nullptr;
     fluid_synth_t* synth = nullptr;
     bool synthFailed = false;
@@ -255,9 +255,8 @@ void play(Engine* e)
         fluid_player_play(e->tune);
 }
 
-bool isPlaying(const Engine* engine)
+bool isPlaying(const Engine* e)
 {
-    auto* e = const_cast<Engine*>(engine);   // the lock is the only thing touched
     if (!e->deviceOpen)
         return false;
     if (Mix_Playing(-1) != 0)
